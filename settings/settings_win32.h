@@ -1,0 +1,21 @@
+#pragma once
+#include "ui/main_context.h"
+
+namespace tarvane {
+
+// The settings file through the platform's profile functions.
+class Win32SettingsFile final : public SettingsFile {
+public:
+    explicit Win32SettingsFile(std::wstring iniFilePath) : iniFilePath_(std::move(iniFilePath)) {}
+
+    std::wstring Read(const std::wstring& section, const std::wstring& key,
+                      std::size_t bufferChars) override;
+    ProfileWrite Write(const std::wstring& section, const std::wstring& key,
+                       const std::wstring& value) override;
+    std::wstring Location() const override { return iniFilePath_; }
+
+private:
+    const std::wstring iniFilePath_;
+};
+
+}  // namespace tarvane

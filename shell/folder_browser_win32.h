@@ -1,0 +1,19 @@
+#pragma once
+#include <windows.h>
+
+#include "shell/folder_browser.h"
+
+namespace tarvane {
+
+// The shell's folder browser, modal to the owner window, starting at the desktop and confirming
+// file-system folders only. Needs COM initialised on the calling thread.
+class ShellFolderBrowser final : public FolderBrowser {
+public:
+    explicit ShellFolderBrowser(const HWND& owner) : owner_(owner) {}
+    std::wstring BrowseForFolder(const std::wstring& title) override;
+
+private:
+    const HWND& owner_;
+};
+
+}  // namespace tarvane

@@ -1,0 +1,72 @@
+// The program's entry: fixes where the settings live, makes sure of the common-dialog component,
+// opens the main window and runs its message loop until the window is gone.
+#include <windows.h>
+#include <commctrl.h>
+#include <objbase.h>
+
+#include "settings/settings_win32.h"
+#include "startup/component_win32.h"
+#include "startup/ini_location.h"
+#include "startup/special_folder.h"
+#include "startup/special_folder_win32.h"
+#include "ui/main_window_win32.h"
+
+namespace tarvane {
+namespace {
+
+bool FolderExists(const wchar_t* path) {
+    const DWORD attributes = GetFileAttributesW(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+std::wstring IniFilePath() {
+    return ChooseIniFilePath(FolderExists(kFixedSettingsFolder), GetSpecialFolder(kCommonAppDataId));
+}
+
+int RunMessageLoop(const MainWindow& window) {
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        // F1 works from anywhere in the window; Tab, Shift+Tab and Alt keys move between controls.
+        if (window.Handle() != nullptr &&
+            (TranslateAcceleratorW(window.Handle(), window.Accelerators(), &message) ||
+             IsDialogMessageW(window.Handle(), &message))) {
+            continue;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+int Main(HINSTANCE instance, int showCommand) {
+    const std::wstring iniFilePath = IniFilePath();
+    Win32ComponentPlatform component(instance);
+    EnsureComponentInstalled(component);
+
+    Win32SettingsFile settings(iniFilePath);
+    MainWindow window(instance, settings);
+    std::wstring failure;
+    if (!window.Create(failure)) {
+        MessageBoxW(nullptr, (L"Tarvane could not open its window.\r\n\r\n" + failure).c_str(),
+                    L"Tarvane", MB_OK | MB_ICONERROR);
+        return 1;
+    }
+    window.Load();
+    window.Show(showCommand);
+    return RunMessageLoop(window);
+}
+
+}  // namespace
+}  // namespace tarvane
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    // The shell's folder browser needs COM on this, the window's, thread.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const int exitCode = tarvane::Main(instance, showCommand);
+    if (SUCCEEDED(com)) {
+        CoUninitialize();
+    }
+    return exitCode;
+}

@@ -1,0 +1,52 @@
+#include "ui/extraction.h"
+
+#include "ui/command_line.h"
+
+namespace tarvane {
+namespace {
+
+// No Windows path holds a double quote; one in a text box could only smuggle options into the
+// tool's command line.
+bool RefuseQuote(MainContext& context, const std::wstring& text, const wchar_t* boxName) {
+    if (text.find(L'"') == std::wstring::npos) {
+        return false;
+    }
+    context.boxes.Show(ErrorMessage(std::wstring(L"The ") + boxName +
+                                    L" path contains a double quote (\"), which no Windows path "
+                                    L"can hold. Please correct it."));
+    return true;
+}
+
+void ReportStartFailure(MainContext& context, const std::wstring& tool, const std::wstring& reason) {
+    context.boxes.Show(ErrorMessage(L"Could not start the archive tool\r\n" + tool + L"\r\n\r\n" +
+                                    reason));
+}
+
+}  // namespace
+
+void OnProcess(MainContext& context) {
+    const std::wstring tool = ReadIniValue(context.settings, kPathsSection, kArchiveKey);
+    if (tool.empty()) {
+        context.boxes.Show(ErrorMessage(L"You must set your Archive.exe path first"));
+        return;
+    }
+    const std::wstring archive = context.view.ArchiveText();
+    if (archive.empty()) {
+        context.boxes.Show(ErrorMessage(L"You must select the SGA in which you want to convert"));
+        return;
+    }
+    const std::wstring folder = context.view.OutputText();
+    if (folder.empty()) {
+        context.boxes.Show(ErrorMessage(L"You must select an output path for the SGB and files"));
+        return;
+    }
+    if (RefuseQuote(context, archive, L"SGA In") || RefuseQuote(context, folder, L"SGB Out")) {
+        return;
+    }
+    const LaunchResult started = context.launcher.Start(tool, ExtractCommand(tool, archive, folder));
+    if (!started.ok) {
+        ReportStartFailure(context, tool, started.reason);
+    }
+}
+
+}  // namespace tarvane

@@ -1,0 +1,50 @@
+#pragma once
+// What the main window's actions work with. The Win32 window provides the real pieces; the unit
+// tests provide fakes, so every action can be checked without a window.
+#include <string>
+
+#include "settings/settings.h"
+#include "shell/file_dialog.h"
+#include "shell/folder_browser.h"
+#include "ui/message.h"
+
+namespace tarvane {
+
+// The two text boxes, each read and written as one whole string.
+class MainView {
+public:
+    virtual ~MainView() = default;
+    virtual std::wstring ArchiveText() const = 0;
+    virtual void SetArchiveText(const std::wstring& text) = 0;
+    virtual std::wstring OutputText() const = 0;
+    virtual void SetOutputText(const std::wstring& text) = 0;
+};
+
+struct LaunchResult {
+    bool ok = false;
+    std::wstring reason;  // the platform's words when ok is false
+};
+
+// Starts a program in a normal, focused window without waiting for it.
+class Launcher {
+public:
+    virtual ~Launcher() = default;
+    virtual LaunchResult Start(const std::wstring& program, const std::wstring& commandLine) = 0;
+};
+
+// The settings file, as the actions see it: values and where the file lives (for messages).
+class SettingsFile : public ProfileStore {
+public:
+    virtual std::wstring Location() const = 0;
+};
+
+struct MainContext {
+    MainView& view;
+    FileDialog& dialog;
+    FolderBrowser& folders;
+    MessageBoxes& boxes;
+    SettingsFile& settings;
+    Launcher& launcher;
+};
+
+}  // namespace tarvane

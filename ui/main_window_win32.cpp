@@ -1,0 +1,287 @@
+#include "ui/main_window_win32.h"
+
+#include "resources/resource_ids.h"
+#include "shell/system_error_win32.h"
+#include "ui/dpi_win32.h"
+#include "ui/layout.h"
+#include "ui/menus.h"
+#include "ui/tool_location.h"
+
+#ifndef WM_DPICHANGED
+#define WM_DPICHANGED 0x02E0
+#endif
+
+namespace tarvane {
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"TarvaneMainWindow";
+constexpr wchar_t kCaption[] = L"CoH Tarvane converter by Zembrith";
+// A fixed single border with the system menu and Close only: no sizing, no minimize or maximize.
+constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+constexpr DWORD kWindowExStyle = WS_EX_CONTROLPARENT;
+constexpr int kDialogFontPoints = 8;
+
+struct ControlClass {
+    const wchar_t* name;
+    DWORD style;
+    DWORD exStyle;
+};
+
+ControlClass ClassOf(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::Frame:
+            return {L"BUTTON", BS_GROUPBOX, 0};
+        case ControlKind::Label:
+            return {L"STATIC", SS_LEFT | SS_NOPREFIX, 0};
+        case ControlKind::TextBox:
+            return {L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
+        case ControlKind::Button:
+            break;
+    }
+    return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
+}
+
+HMENU CreateMenuBar() {
+    HMENU bar = CreateMenu();
+    for (const MenuSpec& menu : kMenuBar) {
+        HMENU popup = CreatePopupMenu();
+        for (int i = 0; i < menu.itemCount; ++i) {
+            AppendMenuW(popup, MF_STRING, menu.items[i].id, menu.items[i].caption);
+        }
+        AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), menu.caption);
+    }
+    return bar;
+}
+
+HACCEL CreateAccelerators() {
+    ACCEL help{FVIRTKEY, VK_F1, kMnuHelpHow};
+    return CreateAcceleratorTableW(&help, 1);
+}
+
+// The platform's default dialog face at the dialog font's size, scaled to the window's DPI.
+HFONT CreateDialogFont(int dpi) {
+    LOGFONTW font{};
+    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(font), &font);
+    font.lfHeight = -MulDiv(kDialogFontPoints, dpi, 72);
+    font.lfWidth = 0;
+    return CreateFontIndirectW(&font);
+}
+
+SIZE MeasureText(HWND window, HFONT font, const wchar_t* text) {
+    HDC dc = GetDC(window);
+    HGDIOBJ previous = SelectObject(dc, font);
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, text, lstrlenW(text), &extent);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, previous);
+    ReleaseDC(window, dc);
+    return SIZE{extent.cx, metrics.tmHeight};
+}
+
+bool RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_TARVANE),
+                                                      IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+    windowClass.hIconSm = static_cast<HICON>(
+        LoadImageW(instance, MAKEINTRESOURCEW(IDI_TARVANE), IMAGE_ICON,
+                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kWindowClass;
+    return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(HINSTANCE instance, SettingsFile& settings)
+    : instance_(instance),
+      context_{*this, dialog_, folders_, boxes_, settings, launcher_} {}
+
+MainWindow::~MainWindow() {
+    if (window_ != nullptr) {
+        DestroyWindow(window_);
+    }
+    if (accelerators_ != nullptr) {
+        DestroyAcceleratorTable(accelerators_);
+    }
+    if (font_ != nullptr) {
+        DeleteObject(font_);
+    }
+}
+
+bool MainWindow::Create(std::wstring& failure) {
+    if (!RegisterWindowClass(instance_, &MainWindow::WindowProc)) {
+        failure = SystemErrorText(GetLastError());
+        return false;
+    }
+    accelerators_ = CreateAccelerators();
+    CreateWindowExW(kWindowExStyle, kWindowClass, kCaption, kWindowStyle, CW_USEDEFAULT,
+                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, CreateMenuBar(),
+                    instance_, this);
+    if (window_ == nullptr) {
+        failure = SystemErrorText(GetLastError());
+        return false;
+    }
+    return true;
+}
+
+void MainWindow::Load() {
+    OnLoad(context_);
+}
+
+void MainWindow::Show(int showCommand) {
+    ShowWindow(window_, showCommand);
+    UpdateWindow(window_);
+    SetFocus(Control(kTxtSGAPath));
+}
+
+LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self == nullptr) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    return self->HandleMessage(message, wParam, lParam);
+}
+
+LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE:
+            return OnCreate() ? 0 : -1;
+        case WM_COMMAND:
+            OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+            return 0;
+        case WM_ACTIVATE:
+            OnActivate(wParam);
+            return 0;
+        case WM_DPICHANGED:
+            OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
+        case WM_DESTROY:
+            OnDestroy();
+            return 0;
+        default:
+            return DefWindowProcW(window_, message, wParam, lParam);
+    }
+}
+
+bool MainWindow::OnCreate() {
+    for (const ControlSpec& spec : kControls) {
+        const ControlClass kind = ClassOf(spec.kind);
+        HWND control = CreateWindowExW(kind.exStyle, kind.name, spec.caption,
+                                       WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0, window_,
+                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+                                       instance_, nullptr);
+        if (control == nullptr) {
+            return false;
+        }
+    }
+    ApplyDpi(WindowDpi(window_));
+    return true;
+}
+
+void MainWindow::OnCommand(int id, int notification, HWND control) {
+    // Text boxes report edits and focus through WM_COMMAND too; only clicks and menu choices act.
+    if (control != nullptr && notification != BN_CLICKED) {
+        return;
+    }
+    if (RouteCommand(id, context_) == CommandOutcome::ExitProgram) {
+        DestroyWindow(window_);
+    }
+}
+
+void MainWindow::OnActivate(WPARAM state) {
+    // Focus comes back where the user left it when another window, or a message box, went away.
+    if (LOWORD(state) == WA_INACTIVE) {
+        focusBeforeDeactivation_ = GetFocus();
+        return;
+    }
+    const bool ours = focusBeforeDeactivation_ != nullptr && IsChild(window_, focusBeforeDeactivation_);
+    SetFocus(ours ? focusBeforeDeactivation_ : Control(kTxtSGAPath));
+}
+
+void MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+    SetWindowPos(window_, nullptr, suggested.left, suggested.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ApplyDpi(dpi);
+}
+
+void MainWindow::OnDestroy() {
+    window_ = nullptr;
+    PostQuitMessage(0);
+}
+
+void MainWindow::ApplyDpi(int dpi) {
+    HFONT previous = font_;
+    font_ = CreateDialogFont(dpi);
+    for (const ControlSpec& spec : kControls) {
+        SendMessageW(Control(spec.id), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    }
+    if (previous != nullptr) {
+        DeleteObject(previous);
+    }
+    PlaceControls(dpi);
+    FitClientArea(dpi);
+    InvalidateRect(window_, nullptr, TRUE);
+}
+
+void MainWindow::PlaceControls(int dpi) {
+    for (const ControlSpec& spec : kControls) {
+        Rect place = ToPixels(spec.twips, dpi);
+        if (spec.kind == ControlKind::Label) {
+            const SIZE text = MeasureText(window_, font_, spec.caption);
+            place = LabelPixels(spec, text.cx, text.cy, dpi);
+        }
+        MoveWindow(Control(spec.id), place.left, place.top, place.width, place.height, FALSE);
+    }
+}
+
+void MainWindow::FitClientArea(int dpi) {
+    const Rect client = ClientPixels(dpi);
+    const RECT outer = WindowRectForClient(client.width, client.height, kWindowStyle, kWindowExStyle, dpi);
+    int width = outer.right - outer.left;
+    int height = outer.bottom - outer.top;
+    const UINT flags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
+    SetWindowPos(window_, nullptr, 0, 0, width, height, flags);
+    // A menu bar that wraps to a second line takes client area that the estimate did not know of.
+    RECT actual{};
+    GetClientRect(window_, &actual);
+    if (actual.bottom != client.height || actual.right != client.width) {
+        width += client.width - actual.right;
+        height += client.height - actual.bottom;
+        SetWindowPos(window_, nullptr, 0, 0, width, height, flags);
+    }
+}
+
+std::wstring MainWindow::TextOf(int id) const {
+    HWND box = Control(id);
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(box)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(box, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+std::wstring MainWindow::ArchiveText() const {
+    return TextOf(kTxtSGAPath);
+}
+
+void MainWindow::SetArchiveText(const std::wstring& text) {
+    SetWindowTextW(Control(kTxtSGAPath), text.c_str());
+}
+
+std::wstring MainWindow::OutputText() const {
+    return TextOf(kTxtSGBOut);
+}
+
+void MainWindow::SetOutputText(const std::wstring& text) {
+    SetWindowTextW(Control(kTxtSGBOut), text.c_str());
+}
+
+}  // namespace tarvane

@@ -1,0 +1,31 @@
+#pragma once
+// The program talks to its user through modal message boxes only. The portable actions describe
+// each box with a Message and hand it to a MessageBoxes implementation: the real one shows a
+// Win32 message box, the tests record what would have been shown.
+#include <string>
+
+namespace tarvane {
+
+enum class Buttons { Ok, YesNo };
+enum class Icon { None, Critical, Question, Information };
+enum class Answer { Ok, Yes, No };
+
+struct Message {
+    std::wstring text;
+    std::wstring title;
+    Buttons buttons = Buttons::Ok;
+    Icon icon = Icon::None;
+
+    bool operator==(const Message&) const = default;
+};
+
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    virtual Answer Show(const Message& message) = 0;
+};
+
+// Input errors: OK only, the critical icon, the title "Error".
+Message ErrorMessage(std::wstring text);
+
+}  // namespace tarvane

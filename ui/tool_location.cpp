@@ -1,0 +1,51 @@
+#include "ui/tool_location.h"
+
+namespace tarvane {
+namespace {
+
+// A chosen file, or "" when the dialog was cancelled: a cancel must never store anything.
+std::wstring AskForArchiveTool(FileDialog& dialog) {
+    dialog.SetDialogTitle(L"Select Archive.exe in CoH folder");
+    dialog.SetInitDir(L"C:\\Program Files\\THQ\\Company of Heroes");
+    dialog.SetFilter(L"Archive.exe|archive.exe");
+    dialog.ShowOpen();
+    return dialog.Confirmed() ? dialog.FileName() : L"";
+}
+
+void StoreToolPath(MainContext& context, const std::wstring& value) {
+    const WriteResult written =
+        WriteIniValue(context.settings, context.boxes, kPathsSection, kArchiveKey, value);
+    if (written.status == WriteStatus::Failed) {
+        context.boxes.Show(ErrorMessage(L"Could not save the Archive.exe path in the settings file\r\n" +
+                                        context.settings.Location() + L"\r\n\r\n" + written.reason));
+    }
+}
+
+Message FirstStartQuestion() {
+    return Message{L"You need to set your Archive.exe path\r\nwould you like to do that now?",
+                   L"Tarvane", Buttons::YesNo, Icon::Question};
+}
+
+}  // namespace
+
+void OnLoad(MainContext& context) {
+    if (!ReadIniValue(context.settings, kPathsSection, kArchiveKey).empty()) {
+        return;
+    }
+    if (context.boxes.Show(FirstStartQuestion()) != Answer::Yes) {
+        return;
+    }
+    const std::wstring tool = AskForArchiveTool(context.dialog);
+    if (!tool.empty()) {
+        StoreToolPath(context, tool);
+    }
+}
+
+void OnSetToolPath(MainContext& context) {
+    const std::wstring tool = AskForArchiveTool(context.dialog);
+    if (!tool.empty()) {
+        StoreToolPath(context, L"\"" + tool + L"\"");
+    }
+}
+
+}  // namespace tarvane
