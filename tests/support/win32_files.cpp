@@ -1,0 +1,163 @@
+#include "support/win32_files.h"
+
+#include <windows.h>
+
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace tarvane::testing {
+namespace {
+
+constexpr wchar_t kToolLogName[] = L"archive-calls.txt";
+
+std::wstring FolderOf(const std::wstring& path) {
+    return path.substr(0, path.find_last_of(L'\\') + 1);
+}
+
+void CreateFolders(const std::wstring& folder) {
+    for (std::size_t at = folder.find(L'\\', 3); at != std::wstring::npos;
+         at = folder.find(L'\\', at + 1)) {
+        CreateDirectoryW(folder.substr(0, at).c_str(), nullptr);
+    }
+}
+
+std::wstring FieldValue(const std::string& line, const std::string& prefix) {
+    return FromUtf8(line.substr(prefix.size()));
+}
+
+}  // namespace
+
+std::wstring BuildFolder() {
+    std::wstring path(MAX_PATH, L'\0');
+    path.resize(GetModuleFileNameW(nullptr, path.data(), MAX_PATH));
+    return FolderOf(path);
+}
+
+std::wstring FreshFolder(const std::wstring& name) {
+    std::wstring temp(MAX_PATH, L'\0');
+    temp.resize(GetTempPathW(MAX_PATH, temp.data()));
+    const std::wstring folder = temp + L"tarvane-tests\\" + name + L"\\";
+    RemoveTree(folder);
+    CreateFolders(folder);
+    return folder;
+}
+
+void RemoveTree(const std::wstring& folder) {
+    std::wstring base = folder;
+    if (!base.empty() && base.back() != L'\\') {
+        base += L'\\';
+    }
+    WIN32_FIND_DATAW found;
+    const HANDLE search = FindFirstFileW((base + L"*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = found.cFileName;
+            if (name == L"." || name == L"..") {
+                continue;
+            }
+            const std::wstring path = base + name;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(path);
+            } else {
+                SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileW(path.c_str());
+            }
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryW(base.c_str());
+}
+
+bool FileExists(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::string ReadWholeFile(const std::wstring& path) {
+    std::ifstream in(path.c_str(), std::ios::binary);
+    if (!in) {
+        throw std::runtime_error("cannot read " + ToUtf8(path));
+    }
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+void WriteWholeFile(const std::wstring& path, const std::string& bytes) {
+    std::ofstream out(path.c_str(), std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out.flush()) {
+        throw std::runtime_error("cannot write " + ToUtf8(path));
+    }
+}
+
+std::wstring FromUtf8(const std::string& text) {
+    if (text.empty()) {
+        return {};
+    }
+    const int size =
+        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
+    return wide;
+}
+
+std::string ToUtf8(const std::wstring& text) {
+    if (text.empty()) {
+        return {};
+    }
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                         nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(), size,
+                        nullptr, nullptr);
+    return utf8;
+}
+
+void InstallFakeTool(const std::wstring& folder, const std::wstring& name) {
+    CreateFolders(folder);
+    const std::wstring source = BuildFolder() + L"fake_archive_tool.exe";
+    if (!CopyFileW(source.c_str(), (folder + name).c_str(), FALSE)) {
+        throw std::runtime_error("cannot copy the fake archive tool to " + ToUtf8(folder + name));
+    }
+    DeleteFileW((folder + kToolLogName).c_str());
+}
+
+std::vector<ToolCall> ReadToolCalls(const std::wstring& folder) {
+    std::vector<ToolCall> calls;
+    const std::wstring log = folder + kToolLogName;
+    if (!FileExists(log)) {
+        return calls;
+    }
+    std::istringstream lines(ReadWholeFile(log));
+    std::string line;
+    ToolCall current;
+    while (std::getline(lines, line)) {
+        if (line == "call") {
+            current = ToolCall{};
+        } else if (line.rfind("cmdline=", 0) == 0) {
+            current.commandLine = FieldValue(line, "cmdline=");
+        } else if (line.rfind("argv[", 0) == 0) {
+            current.argv.push_back(FieldValue(line, line.substr(0, line.find('=') + 1)));
+        } else if (line == "end") {
+            // Only whole records count: the tool may still be writing the last one.
+            calls.push_back(current);
+        }
+    }
+    return calls;
+}
+
+std::vector<ToolCall> WaitForToolCalls(const std::wstring& folder, std::size_t count,
+                                       unsigned timeoutMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        std::vector<ToolCall> calls = ReadToolCalls(folder);
+        if (calls.size() >= count || GetTickCount() - start > timeoutMs) {
+            return calls;
+        }
+        Sleep(50);
+    }
+}
+
+}  // namespace tarvane::testing

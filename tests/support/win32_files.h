@@ -1,0 +1,43 @@
+#pragma once
+// Small file helpers for the Windows tests: where the build's programs are, fresh scratch
+// folders, whole-file reads and writes, and the records the fake archive tool leaves behind.
+#include <string>
+#include <vector>
+
+namespace tarvane::testing {
+
+// The folder of the running test exe, with a trailing backslash; every program of the Windows
+// build (Tarvane.exe, the fake archive tool, the drivers) lands there.
+std::wstring BuildFolder();
+
+// A new, empty folder under the system's temporary folder, with a trailing backslash. Anything
+// of the same name left from an earlier run is removed first.
+std::wstring FreshFolder(const std::wstring& name);
+
+// Removes a folder and everything in it; a missing folder is fine.
+void RemoveTree(const std::wstring& folder);
+
+bool FileExists(const std::wstring& path);
+std::string ReadWholeFile(const std::wstring& path);  // throws when the file cannot be read
+void WriteWholeFile(const std::wstring& path, const std::string& bytes);  // throws on failure
+
+std::wstring FromUtf8(const std::string& text);
+std::string ToUtf8(const std::wstring& text);
+
+// One start of the fake archive tool, as it logged it.
+struct ToolCall {
+    std::wstring commandLine;
+    std::vector<std::wstring> argv;
+};
+
+// Copies the fake archive tool to folder + name (folders created as needed) and clears its log.
+void InstallFakeTool(const std::wstring& folder, const std::wstring& name);
+
+// The calls logged by a fake tool installed in folder, oldest first; none when it never ran.
+std::vector<ToolCall> ReadToolCalls(const std::wstring& folder);
+
+// Waits up to timeoutMs for the fake tool in folder to have logged count calls.
+std::vector<ToolCall> WaitForToolCalls(const std::wstring& folder, std::size_t count,
+                                       unsigned timeoutMs = 10000);
+
+}  // namespace tarvane::testing

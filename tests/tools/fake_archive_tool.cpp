@@ -1,0 +1,53 @@
+// Stands in for the game's Archive.exe in the Windows tests. Each start appends one record to
+// "archive-calls.txt" beside this exe: the raw command line it was given and the arguments the
+// usual Windows rules make of it, so a test can see exactly what the tool would have received.
+// The record is UTF-8, one field a line:
+//   call
+//   cmdline=<raw command line>
+//   argc=<n>
+//   argv[i]=<argument i>       (n lines)
+//   end
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+std::string ToUtf8(const std::wstring& text) {
+    if (text.empty()) {
+        return {};
+    }
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                         nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(), size,
+                        nullptr, nullptr);
+    return utf8;
+}
+
+std::wstring LogPathBesideSelf() {
+    std::wstring path(MAX_PATH, L'\0');
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), MAX_PATH);
+    path.resize(length);
+    path.erase(path.find_last_of(L'\\') + 1);
+    return path + L"archive-calls.txt";
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    std::string record = "call\ncmdline=" + ToUtf8(GetCommandLineW()) + "\n";
+    record += "argc=" + std::to_string(argc) + "\n";
+    for (int i = 0; i < argc; ++i) {
+        record += "argv[" + std::to_string(i) + "]=" + ToUtf8(argv[i]) + "\n";
+    }
+    record += "end\n";
+
+    FILE* log = _wfopen(LogPathBesideSelf().c_str(), L"ab");
+    if (log == nullptr) {
+        return 2;
+    }
+    const bool written = std::fwrite(record.data(), 1, record.size(), log) == record.size();
+    return (std::fclose(log) == 0 && written) ? 0 : 3;
+}
