@@ -3,7 +3,7 @@
 set -eu
 
 packages="cmake ninja-build mingw-w64 wine wine64 xvfb x11-utils catch2 clang libclang-rt-14-dev
-    imagemagick zip binutils-mingw-w64-x86-64 binutils-mingw-w64-i686"
+    imagemagick xdotool zip binutils-mingw-w64-x86-64 binutils-mingw-w64-i686"
 
 missing=""
 for package in $packages; do
