@@ -132,7 +132,7 @@ TEST_CASE("The icon holds the seven images, all as plain bitmaps that Windows XP
     CHECK(images == expected);
 }
 
-TEST_CASE("The manifest asks for common controls 6 and no elevation; no component is carried") {
+TEST_CASE("The manifest asks for common controls 6, DPI awareness, no elevation; no component") {
     const ExeResources exe;
     REQUIRE(exe.module != nullptr);
     const auto [manifest, size] = exe.Find(MAKEINTRESOURCEW(24), 1);  // RT_MANIFEST
@@ -141,6 +141,8 @@ TEST_CASE("The manifest asks for common controls 6 and no elevation; no componen
     CHECK(text.find("Microsoft.Windows.Common-Controls") != std::string::npos);
     CHECK(text.find("version=\"6.0.0.0\"") != std::string::npos);
     CHECK(text.find("level=\"asInvoker\"") != std::string::npos);
+    CHECK(text.find(">PerMonitorV2") != std::string::npos);
+    CHECK(text.find(">true/pm<") != std::string::npos);  // what Windows before 10 reads
 
     // The default build carries no copy of the common-dialog component.
     CHECK(exe.Find(L"CUSTOM", 101).first == nullptr);
