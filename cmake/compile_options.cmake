@@ -26,6 +26,43 @@ function(tarvane_compile_options target)
     endif()
 endfunction()
 
+# Link options of the shipped program only (tests keep the library's full behaviour).
+#
+# The exe is linked stripped, so that the UI tests drive exactly the bytes that are shipped.
+#
+# Size: the program catches no exception, so anything the C++ library throws ends in
+# std::terminate and abort. GCC's library reaches that end through its verbose terminate handler
+# (with its demangler, for a message on a stderr that a GUI program does not have) and, for
+# length_error and friends, through exception classes that pull in two whole std::string
+# implementations. On i686 PE the linker cannot drop unused functions of an object that has an
+# .eh_frame, so together these cost about 150 KiB. Sending those paths straight to abort keeps
+# the outcome the same (the process ends abnormally) and the exe small. Should the program come
+# to need another of the library's throw helpers, those classes come back with it, and the size
+# budget that scripts/package.sh enforces says so.
+set(TARVANE_LIBSTDCXX_ABORT_PATHS
+    _ZN9__gnu_cxx27__verbose_terminate_handlerEv  # __gnu_cxx::__verbose_terminate_handler()
+    _ZSt17__throw_bad_allocv                      # std::__throw_bad_alloc()
+    _ZSt28__throw_bad_array_new_lengthv           # std::__throw_bad_array_new_length()
+    _ZSt20__throw_length_errorPKc                 # std::__throw_length_error(const char*)
+    _ZSt19__throw_logic_errorPKc)                 # std::__throw_logic_error(const char*)
+
+function(tarvane_shipped_link_options target)
+    if(NOT MINGW OR NOT CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+        return()
+    endif()
+    # 32-bit Windows decorates C and C++ symbol names with a leading underscore; x86_64 does not.
+    if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+        set(decoration "_")
+    else()
+        set(decoration "")
+    endif()
+    target_link_options(${target} PRIVATE -s)
+    foreach(symbol IN LISTS TARVANE_LIBSTDCXX_ABORT_PATHS)
+        target_link_options(${target} PRIVATE
+                            "LINKER:--defsym,${decoration}${symbol}=${decoration}abort")
+    endforeach()
+endfunction()
+
 # The program itself. componentFile names a COMDLG32.OCX to carry as the CUSTOM 101 resource,
 # or is empty to carry none.
 function(tarvane_add_app target componentFile)
@@ -33,6 +70,7 @@ function(tarvane_add_app target componentFile)
                    ${PROJECT_SOURCE_DIR}/resources/tarvane.rc)
     target_link_libraries(${target} PRIVATE tarvane_win32)
     tarvane_compile_options(${target})
+    tarvane_shipped_link_options(${target})
     target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/resources)
     if(componentFile)
         set(folder ${CMAKE_BINARY_DIR}/component-${target})
