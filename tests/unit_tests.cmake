@@ -1,5 +1,17 @@
 add_executable(unit_tests
     support/windows_argv_test.cpp
+    settings/settings_test.cpp
+    shell/file_dialog_test.cpp
+    startup/component_test.cpp
+    startup/ini_location_test.cpp
+    startup/special_folder_test.cpp
+    ui/command_line_test.cpp
+    ui/extraction_test.cpp
+    ui/help_test.cpp
+    ui/layout_test.cpp
+    ui/menus_test.cpp
+    ui/pickers_test.cpp
+    ui/tool_location_test.cpp
 )
 target_link_libraries(unit_tests PRIVATE test_support)
 tarvane_compile_options(unit_tests)

@@ -1,0 +1,141 @@
+// The rules of reading and writing the settings value, against a store that behaves like the
+// platform's profile functions.
+#include <catch2/catch.hpp>
+
+#include "settings/settings.h"
+#include "ui/fakes.h"
+
+namespace tarvane {
+namespace {
+
+using testing::CallLog;
+using testing::FakeMessageBoxes;
+using testing::FakeSettings;
+
+const Message kTooLong{L"Can't write more than 255 characters for key or value.", L"tarvane",
+                       Buttons::Ok, Icon::None};
+
+TEST_CASE("A stored value reads back by the settings' rules") {
+    struct Case {
+        const char* name;
+        std::optional<std::wstring> raw;  // the file's text; nothing: no such key
+        std::wstring expected;
+    };
+    const std::wstring longest(255, L'p');
+    const Case cases[] = {
+        {"missing key", std::nullopt, L""},
+        {"empty value", L"", L""},
+        {"one character", L"C", L""},
+        {"two characters", L"C:", L"C:"},
+        {"bare path", LR"(C:\CoH\Archive.exe)", LR"(C:\CoH\Archive.exe)"},
+        {"quoted path", LR"("C:\Program Files\THQ\Archive.exe")",
+         LR"(C:\Program Files\THQ\Archive.exe)"},
+        {"empty pair of quotes", LR"("")", L""},
+        {"one character in quotes", LR"("C")", L""},
+        {"only an opening quote", LR"("C:\CoH\Archive.exe)", LR"("C:\CoH\Archive.exe)"},
+        {"inner quotes stay", LR"(a"b"c)", LR"(a"b"c)"},
+        {"a value as long as a write may be", longest, longest},
+        {"Cyrillic", L"D:\\Игры\\Archive.exe", L"D:\\Игры\\Archive.exe"},
+    };
+    for (const Case& c : cases) {
+        CAPTURE(c.name);
+        CallLog log;
+        FakeSettings store(log);
+        if (c.raw) {
+            store.StoreArchiveTool(*c.raw);
+        }
+        CHECK(ReadIniValue(store, kPathsSection, kArchiveKey) == c.expected);
+    }
+}
+
+TEST_CASE("A hand-edited value longer than any write is cut, never overrun") {
+    CallLog log;
+    FakeSettings store(log);
+    const std::wstring stored = std::wstring(255, L'a') + std::wstring(45, L'b');
+    store.StoreArchiveTool(stored);
+    const std::wstring read = ReadIniValue(store, kPathsSection, kArchiveKey);
+    CHECK(read.size() >= MaxIniFieldChars);
+    CHECK(read.size() < stored.size());
+    CHECK(stored.compare(0, read.size(), read) == 0);
+}
+
+TEST_CASE("Every read goes to the file, so a new value is seen at once") {
+    CallLog log;
+    FakeSettings store(log);
+    store.StoreArchiveTool(L"C:\\Old\\Archive.exe");
+    CHECK(ReadIniValue(store, kPathsSection, kArchiveKey) == L"C:\\Old\\Archive.exe");
+    store.StoreArchiveTool(L"C:\\New\\Archive.exe");
+    CHECK(ReadIniValue(store, kPathsSection, kArchiveKey) == L"C:\\New\\Archive.exe");
+    CHECK(log.Count("Settings.Read") == 2);
+}
+
+TEST_CASE("Keys and values of up to 255 characters are written, longer ones refused") {
+    struct Case {
+        std::size_t keyChars;
+        std::size_t valueChars;
+        bool written;
+    };
+    const Case cases[] = {
+        {7, 0, true},    {7, 255, true},   {255, 20, true},   {255, 255, true},
+        {7, 256, false}, {256, 20, false}, {256, 256, false}, {7, 1000, false},
+    };
+    for (const Case& c : cases) {
+        CAPTURE(c.keyChars, c.valueChars);
+        CallLog log;
+        FakeSettings store(log);
+        FakeMessageBoxes boxes(log);
+        const std::wstring key(c.keyChars, L'k');
+        const std::wstring value(c.valueChars, L'v');
+        store.Store(kPathsSection, key, L"old");
+
+        const WriteResult result = WriteIniValue(store, boxes, kPathsSection, key, value);
+
+        if (c.written) {
+            CHECK(result.ok());
+            CHECK(result.status == WriteStatus::Written);
+            CHECK(boxes.shown.empty());
+            CHECK(store.Raw(kPathsSection, key) == value);
+        } else {
+            CHECK_FALSE(result.ok());
+            CHECK(result.status == WriteStatus::TooLong);
+            REQUIRE(boxes.shown.size() == 1);
+            CHECK(boxes.shown[0] == kTooLong);
+            CHECK_FALSE(log.Contains("Settings.Write"));
+            CHECK(store.Raw(kPathsSection, key) == L"old");
+        }
+    }
+}
+
+TEST_CASE("The refusal names the limit in a plain box under the application title") {
+    CHECK(TooLongMessage() == kTooLong);
+}
+
+TEST_CASE("A value is written as given, quotation marks included") {
+    CallLog log;
+    FakeSettings store(log);
+    FakeMessageBoxes boxes(log);
+    const std::wstring quoted = LR"("C:\Program Files\THQ\Company of Heroes\Archive.exe")";
+    REQUIRE(WriteIniValue(store, boxes, kPathsSection, kArchiveKey, quoted).ok());
+    CHECK(store.ArchiveToolRaw() == quoted);
+    CHECK(ReadIniValue(store, kPathsSection, kArchiveKey) ==
+          LR"(C:\Program Files\THQ\Company of Heroes\Archive.exe)");
+}
+
+TEST_CASE("A write the platform refuses is reported with its reason, not shown") {
+    CallLog log;
+    FakeSettings store(log);
+    FakeMessageBoxes boxes(log);
+    store.FailWrites(L"Access is denied.");
+
+    const WriteResult result =
+        WriteIniValue(store, boxes, kPathsSection, kArchiveKey, L"C:\\CoH\\Archive.exe");
+
+    CHECK_FALSE(result.ok());
+    CHECK(result.status == WriteStatus::Failed);
+    CHECK(result.reason == L"Access is denied.");
+    CHECK(boxes.shown.empty());
+    CHECK_FALSE(store.ArchiveToolRaw().has_value());
+}
+
+}  // namespace
+}  // namespace tarvane

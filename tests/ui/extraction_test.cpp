@@ -1,0 +1,181 @@
+// Process: the three checks, what each press reads, and what reaches the launcher.
+#include <catch2/catch.hpp>
+
+#include "support/windows_argv.h"
+#include "ui/extraction.h"
+#include "ui/fakes.h"
+
+namespace tarvane {
+namespace {
+
+using testing::FakeWindow;
+using testing::IsErrorBox;
+using testing::ParseWindowsCommandLine;
+using Args = std::vector<std::wstring>;
+using Names = std::vector<std::string>;
+
+const std::wstring kTool = LR"(C:\Program Files\THQ\Company of Heroes\Archive.exe)";
+const std::wstring kArchive = LR"(C:\Program Files\THQ\Company of Heroes\WW2\Archives\Art.sga)";
+const std::wstring kFolder = LR"(D:\Unpacked\)";
+
+const std::wstring kNoTool = L"You must set your Archive.exe path first";
+const std::wstring kNoArchive = L"You must select the SGA in which you want to convert";
+const std::wstring kNoFolder = L"You must select an output path for the SGB and files";
+
+TEST_CASE("Process checks the tool, the archive and the folder in order, reading no further") {
+    struct Case {
+        const char* name;
+        std::optional<std::wstring> storedTool;
+        std::wstring archive;
+        std::wstring folder;
+        std::wstring message;
+        Names reads;
+    };
+    const Names toolOnly{"Settings.Read"};
+    const Names toolAndArchive{"Settings.Read", "View.ArchiveText"};
+    const Names all{"Settings.Read", "View.ArchiveText", "View.OutputText"};
+    const Case cases[] = {
+        {"no settings file", std::nullopt, kArchive, kFolder, kNoTool, toolOnly},
+        {"empty pair of quotes stored", LR"("")", kArchive, kFolder, kNoTool, toolOnly},
+        {"one character stored", L"C", kArchive, kFolder, kNoTool, toolOnly},
+        {"nothing set at all", std::nullopt, L"", L"", kNoTool, toolOnly},
+        {"both boxes empty", kTool, L"", L"", kNoArchive, toolAndArchive},
+        {"archive empty, folder set", kTool, L"", kFolder, kNoArchive, toolAndArchive},
+        {"folder empty", kTool, kArchive, L"", kNoFolder, all},
+    };
+    for (const Case& c : cases) {
+        CAPTURE(c.name);
+        FakeWindow window;
+        if (c.storedTool) {
+            window.settings.StoreArchiveTool(*c.storedTool);
+        }
+        window.view.archive = c.archive;
+        window.view.output = c.folder;
+
+        OnProcess(window.context);
+
+        REQUIRE(window.boxes.shown.size() == 1);
+        CHECK(window.boxes.shown[0].text == c.message);
+        CHECK(IsErrorBox(window.boxes.shown[0]));
+        CHECK(window.launcher.started.empty());
+        Names expected = c.reads;
+        expected.push_back("Boxes.Show");
+        CHECK(window.log.Names() == expected);
+        CHECK(window.view.archive == c.archive);
+        CHECK(window.view.output == c.folder);
+    }
+}
+
+TEST_CASE("With all three set, Process starts the tool on the two paths and says nothing") {
+    struct Case {
+        const char* name;
+        std::wstring storedTool;
+        std::wstring archive;
+        std::wstring folder;
+    };
+    const Case cases[] = {
+        {"paths with blanks", kTool, kArchive, kFolder},
+        {"tool stored in quotes by the Tools menu", L"\"" + kTool + L"\"", kArchive, kFolder},
+        {"a single blank in each box", kTool, L" ", L" "},
+        {"drive root as output", kTool, kArchive, LR"(C:\)"},
+        {"folder ending in several backslashes", kTool, kArchive, LR"(C:\Out\\\)"},
+        {"Cyrillic and CJK", L"D:\\Игры\\Archive.exe", L"D:\\Игры\\Архив.sga",
+         L"E:\\输出\\フォルダ\\"},
+    };
+    for (const Case& c : cases) {
+        CAPTURE(c.name);
+        FakeWindow window;
+        window.settings.StoreArchiveTool(c.storedTool);
+        window.view.archive = c.archive;
+        window.view.output = c.folder;
+        const std::wstring tool = ReadIniValue(window.settings, kPathsSection, kArchiveKey);
+        window.log.Clear();
+
+        OnProcess(window.context);
+
+        CHECK(window.boxes.shown.empty());
+        REQUIRE(window.launcher.started.size() == 1);
+        CHECK(window.launcher.started[0].program == tool);
+        CHECK(tool.find(L'"') == std::wstring::npos);
+        CHECK(ParseWindowsCommandLine(window.launcher.started[0].commandLine) ==
+              Args{tool, L"-a", c.archive, L"-e", c.folder});
+        CHECK(window.log.Names() ==
+              Names{"Settings.Read", "View.ArchiveText", "View.OutputText", "Launcher.Start"});
+        CHECK(window.view.archive == c.archive);
+        CHECK(window.view.output == c.folder);
+    }
+}
+
+TEST_CASE("A double quote in a box is refused in an error box that names the box") {
+    struct Case {
+        std::wstring archive;
+        std::wstring folder;
+        const wchar_t* namedBox;
+    };
+    const Case cases[] = {
+        {LR"(C:\a.sga" -x "y)", kFolder, L"SGA In"},
+        {kArchive, LR"(C:\Out" -a "C:\other.sga)", L"SGB Out"},
+        {L"\"", L"\"", L"SGA In"},
+    };
+    for (const Case& c : cases) {
+        CAPTURE(Printable(c.archive), Printable(c.folder));
+        FakeWindow window;
+        window.settings.StoreArchiveTool(kTool);
+        window.view.archive = c.archive;
+        window.view.output = c.folder;
+
+        OnProcess(window.context);
+
+        CHECK(window.launcher.started.empty());
+        REQUIRE(window.boxes.shown.size() == 1);
+        CHECK(IsErrorBox(window.boxes.shown[0]));
+        CHECK(window.boxes.shown[0].text.find(c.namedBox) != std::wstring::npos);
+        CHECK(window.view.archive == c.archive);
+        CHECK(window.view.output == c.folder);
+    }
+}
+
+TEST_CASE("A start that fails is reported with the tool's path and the reason") {
+    FakeWindow window;
+    window.settings.StoreArchiveTool(kTool);
+    window.view.archive = kArchive;
+    window.view.output = kFolder;
+    window.launcher.FailStarts(L"The system cannot find the file specified.");
+
+    OnProcess(window.context);
+
+    REQUIRE(window.boxes.shown.size() == 1);
+    const Message& shown = window.boxes.shown[0];
+    CHECK(IsErrorBox(shown));
+    CHECK(shown.text.find(kTool) != std::wstring::npos);
+    CHECK(shown.text.find(L"The system cannot find the file specified.") != std::wstring::npos);
+    CHECK(window.view.archive == kArchive);
+    CHECK(window.view.output == kFolder);
+    CHECK(window.settings.ArchiveToolRaw() == kTool);
+}
+
+TEST_CASE("Each press reads everything afresh and starts one more run") {
+    FakeWindow window;
+    window.settings.StoreArchiveTool(kTool);
+    window.view.archive = kArchive;
+    window.view.output = kFolder;
+
+    OnProcess(window.context);
+    OnProcess(window.context);
+    REQUIRE(window.launcher.started.size() == 2);
+    CHECK(window.launcher.started[1].commandLine == window.launcher.started[0].commandLine);
+
+    const std::wstring otherTool = LR"(E:\CoH\Archive.exe)";
+    window.settings.StoreArchiveTool(otherTool);
+    window.view.output = LR"(E:\Other)";
+    OnProcess(window.context);
+    REQUIRE(window.launcher.started.size() == 3);
+    CHECK(window.launcher.started[2].program == otherTool);
+    CHECK(ParseWindowsCommandLine(window.launcher.started[2].commandLine) ==
+          Args{otherTool, L"-a", kArchive, L"-e", LR"(E:\Other)"});
+    CHECK(window.log.Count("Settings.Read") == 3);
+    CHECK(window.boxes.shown.empty());
+}
+
+}  // namespace
+}  // namespace tarvane

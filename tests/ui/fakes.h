@@ -1,0 +1,376 @@
+#pragma once
+// One shared set of test doubles for what the portable core talks to: the window's text boxes, the
+// file dialog, the folder browser, message boxes, the settings file, the launcher and the start-up
+// platform. Every fake writes each request it gets into one CallLog, in order, so a test can see
+// which inputs an action read, what it changed and in which order; each answers what the test
+// scripted beforehand.
+#include <cstddef>
+#include <deque>
+#include <map>
+#include <optional>
+#include <ostream>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "settings/settings.h"
+#include "shell/file_dialog.h"
+#include "shell/folder_browser.h"
+#include "startup/component.h"
+#include "ui/main_context.h"
+#include "ui/message.h"
+
+namespace tarvane {
+
+// Readable failure output for wide text: ASCII as it is, anything else as \uXXXX.
+inline std::string Printable(const std::wstring& text) {
+    static const char kHex[] = "0123456789abcdef";
+    std::string out;
+    for (const wchar_t c : text) {
+        const auto code = static_cast<unsigned long>(c);
+        if (code >= 0x20 && code < 0x7f) {
+            out += static_cast<char>(code);
+            continue;
+        }
+        out += "\\u";
+        for (int shift = 12; shift >= 0; shift -= 4) {
+            out += kHex[(code >> shift) & 0xf];
+        }
+    }
+    return out;
+}
+
+inline std::ostream& operator<<(std::ostream& out, const Message& message) {
+    return out << "{text \"" << Printable(message.text) << "\", title \""
+               << Printable(message.title) << "\", buttons " << static_cast<int>(message.buttons)
+               << ", icon " << static_cast<int>(message.icon) << "}";
+}
+
+}  // namespace tarvane
+
+namespace tarvane::testing {
+
+struct Call {
+    std::string what;
+    std::wstring detail;
+
+    bool operator==(const Call&) const = default;
+};
+
+inline std::ostream& operator<<(std::ostream& out, const Call& call) {
+    return out << call.what << "(" << Printable(call.detail) << ")";
+}
+
+class CallLog {
+  public:
+    void Add(std::string what, std::wstring detail = L"") {
+        calls_.push_back({std::move(what), std::move(detail)});
+    }
+    const std::vector<Call>& Calls() const { return calls_; }
+    std::vector<std::string> Names() const {
+        std::vector<std::string> names;
+        for (const Call& call : calls_) {
+            names.push_back(call.what);
+        }
+        return names;
+    }
+    std::size_t Count(const std::string& what) const {
+        std::size_t count = 0;
+        for (const Call& call : calls_) {
+            count += call.what == what ? 1 : 0;
+        }
+        return count;
+    }
+    bool Contains(const std::string& what) const { return Count(what) > 0; }
+    // The calls of these kinds only, in order.
+    std::vector<Call> Only(const std::set<std::string>& kinds) const {
+        std::vector<Call> only;
+        for (const Call& call : calls_) {
+            if (kinds.count(call.what) > 0) {
+                only.push_back(call);
+            }
+        }
+        return only;
+    }
+    void Clear() { calls_.clear(); }
+
+  private:
+    std::vector<Call> calls_;
+};
+
+// The settings file as the platform's profile functions present it: the test stores raw text as
+// an editor would see it in the file, and Read answers as GetPrivateProfileString does, dropping
+// one enclosing pair of quotation marks and copying at most bufferChars - 1 characters.
+class FakeSettings final : public SettingsFile {
+  public:
+    explicit FakeSettings(CallLog& log) : log_(log) {}
+
+    void Store(const std::wstring& section, const std::wstring& key, const std::wstring& raw) {
+        values_[{section, key}] = raw;
+    }
+    void StoreArchiveTool(const std::wstring& raw) { Store(kPathsSection, kArchiveKey, raw); }
+    std::optional<std::wstring> Raw(const std::wstring& section, const std::wstring& key) const {
+        const auto found = values_.find({section, key});
+        return found == values_.end() ? std::nullopt : std::optional(found->second);
+    }
+    std::optional<std::wstring> ArchiveToolRaw() const { return Raw(kPathsSection, kArchiveKey); }
+    // Every later write fails with the platform's words.
+    void FailWrites(std::wstring reason) { failReason_ = std::move(reason); }
+
+    std::wstring Read(const std::wstring& section, const std::wstring& key,
+                      std::size_t bufferChars) override {
+        log_.Add("Settings.Read", section + L"/" + key);
+        const std::optional<std::wstring> raw = Raw(section, key);
+        if (!raw || bufferChars == 0) {
+            return L"";
+        }
+        return WithoutEnclosingQuotes(*raw).substr(0, bufferChars - 1);
+    }
+    ProfileWrite Write(const std::wstring& section, const std::wstring& key,
+                       const std::wstring& value) override {
+        log_.Add("Settings.Write", section + L"/" + key + L"=" + value);
+        if (failReason_) {
+            return {false, *failReason_};
+        }
+        Store(section, key, value);
+        return {true, L""};
+    }
+    std::wstring Location() const override { return L"C:\\ProgramData\\tarvane.ini"; }
+
+  private:
+    static std::wstring WithoutEnclosingQuotes(const std::wstring& raw) {
+        const bool enclosed = raw.size() >= 2 && (raw.front() == L'"' || raw.front() == L'\'') &&
+                              raw.back() == raw.front();
+        return enclosed ? raw.substr(1, raw.size() - 2) : raw;
+    }
+
+    CallLog& log_;
+    std::map<std::pair<std::wstring, std::wstring>, std::wstring> values_;
+    std::optional<std::wstring> failReason_;
+};
+
+// The two text boxes; their contents are public so a test can type into them and look at them.
+class FakeView final : public MainView {
+  public:
+    explicit FakeView(CallLog& log) : log_(log) {}
+
+    std::wstring ArchiveText() const override {
+        log_.Add("View.ArchiveText");
+        return archive;
+    }
+    void SetArchiveText(const std::wstring& text) override {
+        log_.Add("View.SetArchiveText", text);
+        archive = text;
+    }
+    std::wstring OutputText() const override {
+        log_.Add("View.OutputText");
+        return output;
+    }
+    void SetOutputText(const std::wstring& text) override {
+        log_.Add("View.SetOutputText", text);
+        output = text;
+    }
+
+    std::wstring archive;
+    std::wstring output;
+
+  private:
+    CallLog& log_;
+};
+
+// The user in front of the platform's file-open dialog: answers in turn, a cancel when none is
+// left.
+class ScriptedOpenFilePrompt final : public OpenFilePrompt {
+  public:
+    std::optional<std::wstring> Ask(const OpenFileRequest& request) override {
+        requests.push_back(request);
+        if (answers.empty()) {
+            return std::nullopt;
+        }
+        std::optional<std::wstring> answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    std::deque<std::optional<std::wstring>> answers;
+    std::vector<OpenFileRequest> requests;
+};
+
+// dlgMain: the real CommonDialog, so FileName keeps its value across a cancel as the one shared
+// dialog does, with every call logged on the way in.
+class FakeFileDialog final : public FileDialog {
+  public:
+    explicit FakeFileDialog(CallLog& log) : log_(log) {}
+
+    void WillChoose(std::wstring path) { prompt_.answers.push_back(std::move(path)); }
+    void WillCancel() { prompt_.answers.push_back(std::nullopt); }
+    const std::vector<OpenFileRequest>& Requests() const { return prompt_.requests; }
+
+    void SetDialogTitle(const std::wstring& title) override {
+        log_.Add("Dialog.SetDialogTitle", title);
+        dialog_.SetDialogTitle(title);
+    }
+    void SetInitDir(const std::wstring& folder) override {
+        log_.Add("Dialog.SetInitDir", folder);
+        dialog_.SetInitDir(folder);
+    }
+    void SetFilter(const std::wstring& filter) override {
+        log_.Add("Dialog.SetFilter", filter);
+        dialog_.SetFilter(filter);
+    }
+    void ShowOpen() override {
+        log_.Add("Dialog.ShowOpen");
+        dialog_.ShowOpen();
+    }
+    std::wstring FileName() const override {
+        log_.Add("Dialog.FileName");
+        return dialog_.FileName();
+    }
+    bool Confirmed() const override {
+        log_.Add("Dialog.Confirmed");
+        return dialog_.Confirmed();
+    }
+
+  private:
+    CallLog& log_;
+    ScriptedOpenFilePrompt prompt_;
+    CommonDialog dialog_{prompt_};
+};
+
+// The shell's folder browser: answers in turn, "" (a cancel) when none is left.
+class FakeFolderBrowser final : public FolderBrowser {
+  public:
+    explicit FakeFolderBrowser(CallLog& log) : log_(log) {}
+
+    void WillChoose(std::wstring folder) { answers_.push_back(std::move(folder)); }
+    void WillCancel() { answers_.push_back(L""); }
+
+    std::wstring BrowseForFolder(const std::wstring& title) override {
+        log_.Add("Folders.BrowseForFolder", title);
+        if (answers_.empty()) {
+            return L"";
+        }
+        std::wstring answer = answers_.front();
+        answers_.pop_front();
+        return answer;
+    }
+
+  private:
+    CallLog& log_;
+    std::deque<std::wstring> answers_;
+};
+
+// Records every box; an OK box answers OK, a Yes/No box answers what the test set.
+class FakeMessageBoxes final : public MessageBoxes {
+  public:
+    explicit FakeMessageBoxes(CallLog& log) : log_(log) {}
+
+    Answer Show(const Message& message) override {
+        log_.Add("Boxes.Show", message.text);
+        shown.push_back(message);
+        return message.buttons == Buttons::YesNo ? answerToQuestions : Answer::Ok;
+    }
+
+    Answer answerToQuestions = Answer::No;
+    std::vector<Message> shown;
+
+  private:
+    CallLog& log_;
+};
+
+struct StartedProgram {
+    std::wstring program;
+    std::wstring commandLine;
+};
+
+class FakeLauncher final : public Launcher {
+  public:
+    explicit FakeLauncher(CallLog& log) : log_(log) {}
+
+    // Every later start fails with the platform's words.
+    void FailStarts(std::wstring reason) { failReason_ = std::move(reason); }
+
+    LaunchResult Start(const std::wstring& program, const std::wstring& commandLine) override {
+        log_.Add("Launcher.Start", program);
+        started.push_back({program, commandLine});
+        if (failReason_) {
+            return {false, *failReason_};
+        }
+        return {true, L""};
+    }
+
+    std::vector<StartedProgram> started;
+
+  private:
+    CallLog& log_;
+    std::optional<std::wstring> failReason_;
+};
+
+// The style of every input error and failure report: OK only, the critical icon, title "Error".
+inline bool IsErrorBox(const Message& message) {
+    return message.title == L"Error" && message.buttons == Buttons::Ok &&
+           message.icon == Icon::Critical;
+}
+
+// What a call site does to dlgMain: its settings and the showing, leaving out what it reads back.
+inline const std::set<std::string> kDialogSetUp{"Dialog.SetDialogTitle", "Dialog.SetInitDir",
+                                                "Dialog.SetFilter", "Dialog.ShowOpen"};
+
+// Everything one action of the main window works with, wired to one log.
+struct FakeWindow {
+    CallLog log;
+    FakeView view{log};
+    FakeFileDialog dialog{log};
+    FakeFolderBrowser folders{log};
+    FakeMessageBoxes boxes{log};
+    FakeSettings settings{log};
+    FakeLauncher launcher{log};
+    MainContext context{view, dialog, folders, boxes, settings, launcher};
+};
+
+// The start-up's view of the machine: the system folder's answers in turn (the last one repeats),
+// the plain files that exist, the copy this build carries, and whether a write works.
+class FakeComponentPlatform final : public ComponentPlatform {
+  public:
+    explicit FakeComponentPlatform(CallLog& log) : log_(log) {}
+
+    std::wstring SystemFolder() override {
+        log_.Add("Platform.SystemFolder");
+        if (systemFolders.empty()) {
+            return L"";
+        }
+        std::wstring answer = systemFolders.front();
+        if (systemFolders.size() > 1) {
+            systemFolders.pop_front();
+        }
+        return answer;
+    }
+    bool PlainFileExists(const std::wstring& path) override {
+        log_.Add("Platform.PlainFileExists", path);
+        return plainFiles.count(path) > 0;
+    }
+    std::optional<std::vector<std::byte>> EmbeddedComponent() override {
+        log_.Add("Platform.EmbeddedComponent");
+        return embedded;
+    }
+    bool WriteWholeFile(const std::wstring& path, const std::vector<std::byte>& bytes) override {
+        log_.Add("Platform.WriteWholeFile", path);
+        if (!writeSucceeds) {
+            return false;
+        }
+        written[path] = bytes;
+        return true;
+    }
+
+    std::deque<std::wstring> systemFolders;
+    std::set<std::wstring> plainFiles;
+    std::optional<std::vector<std::byte>> embedded;
+    bool writeSucceeds = true;
+    std::map<std::wstring, std::vector<std::byte>> written;
+
+  private:
+    CallLog& log_;
+};
+
+}  // namespace tarvane::testing

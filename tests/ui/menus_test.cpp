@@ -1,0 +1,123 @@
+// The menu bar and the routing of each command of the window to its action.
+#include <catch2/catch.hpp>
+
+#include <set>
+
+#include "ui/fakes.h"
+#include "ui/help.h"
+#include "ui/menus.h"
+
+namespace tarvane {
+namespace {
+
+using testing::FakeWindow;
+
+// The identifiers the dialog manager sends for Enter and Esc.
+constexpr int kIdOk = 1;
+constexpr int kIdCancel = 2;
+
+struct ShownItem {
+    std::wstring menu;
+    std::wstring item;
+    int id;
+    bool operator==(const ShownItem&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const ShownItem& shown) {
+    return out << Printable(shown.menu) << " > " << Printable(shown.item) << " #" << shown.id;
+}
+
+TEST_CASE("The menu bar holds three menus with their items, access keys and F1") {
+    std::vector<ShownItem> bar;
+    for (const MenuSpec& menu : kMenuBar) {
+        REQUIRE(menu.itemCount >= 1);
+        REQUIRE(static_cast<std::size_t>(menu.itemCount) <= menu.items.size());
+        for (int i = 0; i < menu.itemCount; ++i) {
+            bar.push_back({menu.caption, menu.items[i].caption, menu.items[i].id});
+        }
+    }
+    CHECK(bar == std::vector<ShownItem>{
+                     {L"&File", L"E&xit", kMnuFileExit},
+                     {L"&Tools", L"Set Archive.exe Path", kMnuToolsPath},
+                     {L"&Help", L"How do i use this?\tF1", kMnuHelpHow},
+                     {L"&Help", L"About", kMnuHelpAbout},
+                 });
+}
+
+TEST_CASE("Command identifiers are unique and clear of Enter's and Esc's") {
+    std::set<int> ids{kIdOk, kIdCancel};
+    std::size_t count = 2;
+    for (const ControlSpec& control : kControls) {
+        ids.insert(control.id);
+        ++count;
+    }
+    for (const MenuSpec& menu : kMenuBar) {
+        for (int i = 0; i < menu.itemCount; ++i) {
+            ids.insert(menu.items[i].id);
+            ++count;
+        }
+    }
+    CHECK(ids.size() == count);
+}
+
+TEST_CASE("Each button and menu command runs its own action") {
+    struct Case {
+        const char* name;
+        int id;
+        CommandOutcome outcome;
+        std::string firstCall;  // "" when nothing at all may be touched
+    };
+    const Case cases[] = {
+        {"Process", kCmdGo, CommandOutcome::Handled, "Settings.Read"},
+        {"archive ...", kCmdSGABrowse, CommandOutcome::Handled, "Dialog.SetInitDir"},
+        {"folder ...", kCmdSGBBrowse, CommandOutcome::Handled, "Folders.BrowseForFolder"},
+        {"Tools > Set Archive.exe Path", kMnuToolsPath, CommandOutcome::Handled,
+         "Dialog.SetDialogTitle"},
+        {"Help > How do i use this?", kMnuHelpHow, CommandOutcome::Handled, "Boxes.Show"},
+        {"Help > About", kMnuHelpAbout, CommandOutcome::Handled, "Boxes.Show"},
+        {"File > Exit", kMnuFileExit, CommandOutcome::ExitProgram, ""},
+        {"Enter", kIdOk, CommandOutcome::Ignored, ""},
+        {"Esc", kIdCancel, CommandOutcome::Ignored, ""},
+        {"a text box's notification", kTxtSGAPath, CommandOutcome::Ignored, ""},
+        {"the other text box", kTxtSGBOut, CommandOutcome::Ignored, ""},
+        {"a label", kLabel1, CommandOutcome::Ignored, ""},
+        {"the frame", kFrame1, CommandOutcome::Ignored, ""},
+        {"no command", 0, CommandOutcome::Ignored, ""},
+    };
+    for (const Case& c : cases) {
+        CAPTURE(c.name);
+        FakeWindow window;
+        window.settings.StoreArchiveTool(LR"(C:\CoH\Archive.exe)");
+        window.view.archive = L"typed.sga";
+        window.view.output = L"typed folder";
+
+        CHECK(RouteCommand(c.id, window.context) == c.outcome);
+
+        if (c.firstCall.empty()) {
+            CHECK(window.log.Calls().empty());
+        } else {
+            REQUIRE_FALSE(window.log.Calls().empty());
+            CHECK(window.log.Calls().front().what == c.firstCall);
+        }
+    }
+}
+
+TEST_CASE("Help and About show their own texts") {
+    FakeWindow window;
+    RouteCommand(kMnuHelpHow, window.context);
+    RouteCommand(kMnuHelpAbout, window.context);
+    CHECK(window.boxes.shown == std::vector<Message>{UsageMessage(), AboutMessage()});
+}
+
+TEST_CASE("Process through the window starts the tool with what the boxes hold") {
+    FakeWindow window;
+    window.settings.StoreArchiveTool(LR"(C:\CoH\Archive.exe)");
+    window.view.archive = L"typed.sga";
+    window.view.output = L"typed folder";
+    RouteCommand(kCmdGo, window.context);
+    REQUIRE(window.launcher.started.size() == 1);
+    CHECK(window.launcher.started[0].program == LR"(C:\CoH\Archive.exe)");
+}
+
+}  // namespace
+}  // namespace tarvane

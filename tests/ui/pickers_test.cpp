@@ -1,0 +1,95 @@
+// The two "..." buttons: what they ask for and what they put into their boxes.
+#include <catch2/catch.hpp>
+
+#include "ui/fakes.h"
+#include "ui/pickers.h"
+
+namespace tarvane {
+namespace {
+
+using testing::Call;
+using testing::FakeWindow;
+using testing::kDialogSetUp;
+
+const std::vector<Call> kArchiveDialog{
+    {"Dialog.SetInitDir", L"C:\\"},
+    {"Dialog.SetDialogTitle", L"Select SGA to be converted"},
+    {"Dialog.SetFilter", L"SGA File (*.sga)|*.sga"},
+    {"Dialog.ShowOpen", L""},
+};
+
+TEST_CASE("The archive picker puts the chosen file into SGA In only") {
+    for (const std::wstring& chosen :
+         {std::wstring(LR"(C:\Program Files\THQ\Company of Heroes\WW2\Archives\WW2Data.sga)"),
+          std::wstring(L"D:\\Моды\\архив.sga"), std::wstring(L"E:\\模组\\data.SGA")}) {
+        CAPTURE(Printable(chosen));
+        FakeWindow window;
+        window.view.archive = L"typed.sga";
+        window.view.output = L"typed folder";
+        window.dialog.WillChoose(chosen);
+
+        OnBrowseArchive(window.context);
+
+        CHECK(window.log.Only(kDialogSetUp) == kArchiveDialog);
+        CHECK(window.view.archive == chosen);
+        CHECK(window.view.output == L"typed folder");
+        CHECK(window.boxes.shown.empty());
+        CHECK_FALSE(window.log.Contains("Settings.Write"));
+    }
+}
+
+TEST_CASE("A cancelled archive picker leaves SGA In as it was") {
+    FakeWindow window;
+    window.view.archive = L"typed by hand.sga";
+
+    SECTION("before anything was chosen in this run") {
+        window.dialog.WillCancel();
+        OnBrowseArchive(window.context);
+    }
+    SECTION("after Archive.exe was chosen in the same dialog") {
+        window.dialog.WillChoose(LR"(C:\CoH\Archive.exe)");
+        window.dialog.WillCancel();
+        // The first start and the picker share dlgMain, so its FileName is Archive.exe now.
+        window.dialog.ShowOpen();
+        window.log.Clear();
+        OnBrowseArchive(window.context);
+    }
+    CHECK(window.view.archive == L"typed by hand.sga");
+    CHECK_FALSE(window.log.Contains("View.SetArchiveText"));
+}
+
+TEST_CASE("The folder picker puts the chosen folder into SGB Out only, as the shell gave it") {
+    for (const std::wstring& chosen :
+         {std::wstring(LR"(C:\Program Files\THQ\Company of Heroes\WW2\Data)"),
+          std::wstring(LR"(D:\)"), std::wstring(LR"(\\server\share\out)"),
+          std::wstring(L"C:\\Распаковка"), std::wstring(L"D:\\出力 フォルダ")}) {
+        CAPTURE(Printable(chosen));
+        FakeWindow window;
+        window.view.archive = L"typed.sga";
+        window.view.output = L"typed folder";
+        window.folders.WillChoose(chosen);
+
+        OnBrowseOutput(window.context);
+
+        CHECK(window.log.Calls().front() ==
+              Call{"Folders.BrowseForFolder", LR"(Please select WW2\Data folder)"});
+        CHECK(window.view.output == chosen);
+        CHECK(window.view.archive == L"typed.sga");
+        CHECK(window.boxes.shown.empty());
+    }
+}
+
+TEST_CASE("A cancelled folder picker leaves SGB Out as it was") {
+    FakeWindow window;
+    window.view.output = L"typed by hand";
+    window.folders.WillCancel();
+
+    OnBrowseOutput(window.context);
+
+    CHECK(window.log.Count("Folders.BrowseForFolder") == 1);
+    CHECK(window.view.output == L"typed by hand");
+    CHECK_FALSE(window.log.Contains("View.SetOutputText"));
+}
+
+}  // namespace
+}  // namespace tarvane
