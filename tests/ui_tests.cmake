@@ -1,1 +1,12 @@
-# (filled in with the UI driver tests)
+# UI tests: one driver program works the real Tarvane.exe window from outside, as a user would.
+# The cases share one executable, since every start of a program under Wine costs time.
+add_executable(ui_tests
+    ui/ui_driver.cpp
+    ui/main_window_win32_test.cpp
+)
+target_link_libraries(ui_tests PRIVATE test_support_win32 tarvane_win32)
+tarvane_compile_options(ui_tests)
+# The driver starts these two from the build folder.
+add_dependencies(ui_tests Tarvane fake_archive_tool)
+add_test(NAME ui_tests COMMAND ui_tests)
+set_tests_properties(ui_tests PROPERTIES TIMEOUT 600 RUN_SERIAL ON)

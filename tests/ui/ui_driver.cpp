@@ -1,0 +1,485 @@
+#include "ui/ui_driver.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <stdexcept>
+
+#include "startup/ini_location.h"
+#include "startup/special_folder.h"
+#include "startup/special_folder_win32.h"
+#include "support/win32_files.h"
+
+namespace tarvane::testing {
+namespace {
+
+constexpr wchar_t kMainWindowClass[] = L"TarvaneMainWindow";
+constexpr wchar_t kDialogClass[] = L"#32770";
+constexpr unsigned kPollMs = 20;
+// A window that does not answer a sent message within this time counts as hung.
+constexpr UINT kSendTimeoutMs = 5000;
+
+[[noreturn]] void Fail(const std::wstring& what) { throw std::runtime_error(ToUtf8(what)); }
+
+std::wstring WithoutAccessKeys(std::wstring caption) {
+    caption.erase(std::remove(caption.begin(), caption.end(), L'&'), caption.end());
+    return caption;
+}
+
+std::vector<HWND> Children(HWND parent) {
+    std::vector<HWND> found;
+    EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM list) {
+            reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+bool IsIconStatic(HWND control) {
+    return ClassNameOf(control) == L"Static" &&
+           (GetWindowLongPtrW(control, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
+}
+
+// --- Recognising a message box's icon by what is on screen -----------------------------------
+
+using Pixels = std::vector<std::uint32_t>;
+
+// A 32-bit top-down bitmap that a device context can draw into.
+class PixelCanvas {
+  public:
+    PixelCanvas(int width, int height) : width_(width), height_(height) {
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof(info.bmiHeader);
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        dc_ = CreateCompatibleDC(nullptr);
+        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits_, nullptr, 0);
+        previous_ = SelectObject(dc_, bitmap_);
+    }
+    ~PixelCanvas() {
+        SelectObject(dc_, previous_);
+        DeleteObject(bitmap_);
+        DeleteDC(dc_);
+    }
+    PixelCanvas(const PixelCanvas&) = delete;
+    PixelCanvas& operator=(const PixelCanvas&) = delete;
+
+    HDC Dc() const { return dc_; }
+    Pixels Read() const {
+        GdiFlush();
+        const auto* first = static_cast<const std::uint32_t*>(bits_);
+        Pixels pixels(first, first + static_cast<std::size_t>(width_) * height_);
+        for (std::uint32_t& pixel : pixels) {
+            pixel &= 0xFFFFFF;
+        }
+        return pixels;
+    }
+
+  private:
+    int width_;
+    int height_;
+    HDC dc_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ previous_ = nullptr;
+    void* bits_ = nullptr;
+};
+
+Pixels ScreenPixels(const RECT& area) {
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    PixelCanvas canvas(width, height);
+    HDC screen = GetDC(nullptr);
+    BitBlt(canvas.Dc(), 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+    ReleaseDC(nullptr, screen);
+    return canvas.Read();
+}
+
+// The system icon as the icon control would draw it, on the background that the screen shows.
+Pixels DrawnIcon(const wchar_t* systemIcon, int width, int height, std::uint32_t background) {
+    PixelCanvas canvas(width, height);
+    const COLORREF colour =
+        RGB((background >> 16) & 0xFF, (background >> 8) & 0xFF, background & 0xFF);
+    HBRUSH brush = CreateSolidBrush(colour);
+    const RECT all{0, 0, width, height};
+    FillRect(canvas.Dc(), &all, brush);
+    DeleteObject(brush);
+    auto icon =
+        static_cast<HICON>(LoadImageW(nullptr, systemIcon, IMAGE_ICON, width, height, LR_SHARED));
+    DrawIconEx(canvas.Dc(), 0, 0, icon, width, height, 0, nullptr, DI_NORMAL);
+    return canvas.Read();
+}
+
+std::size_t DifferingPixels(const Pixels& a, const Pixels& b) {
+    std::size_t differing = 0;
+    for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
+        differing += a[i] != b[i] ? 1 : 0;
+    }
+    return differing;
+}
+
+BoxIcon RecogniseIcon(HWND iconControl) {
+    struct Candidate {
+        const wchar_t* systemIcon;
+        BoxIcon icon;
+    };
+    const std::array<Candidate, 4> candidates{{{IDI_HAND, BoxIcon::Error},
+                                               {IDI_QUESTION, BoxIcon::Question},
+                                               {IDI_EXCLAMATION, BoxIcon::Warning},
+                                               {IDI_ASTERISK, BoxIcon::Information}}};
+    RECT area{};
+    GetWindowRect(iconControl, &area);
+    const Pixels seen = ScreenPixels(area);
+    if (seen.empty()) {
+        return BoxIcon::Unrecognised;
+    }
+    // The icon's corner is transparent, so it shows the box's own background.
+    for (const Candidate& candidate : candidates) {
+        const Pixels drawn = DrawnIcon(candidate.systemIcon, area.right - area.left,
+                                       area.bottom - area.top, seen.front());
+        if (DifferingPixels(seen, drawn) == 0) {
+            return candidate.icon;
+        }
+    }
+    return BoxIcon::Unrecognised;
+}
+
+BoxIcon IconShownBy(HWND box) {
+    for (HWND child : Children(box)) {
+        if (IsIconStatic(child) && IsWindowVisible(child)) {
+            BoxIcon icon = BoxIcon::Unrecognised;
+            // The box may not have painted itself yet.
+            WaitUntil([&] { return (icon = RecogniseIcon(child)) != BoxIcon::Unrecognised; }, 2000);
+            return icon;
+        }
+    }
+    return BoxIcon::None;
+}
+
+// --- Keyboard ----------------------------------------------------------------------------------
+
+INPUT KeyInput(WORD key, bool release) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(key, 0));
+    input.ki.dwFlags = release ? KEYEVENTF_KEYUP : 0;
+    return input;
+}
+
+// --- The settings file -------------------------------------------------------------------------
+
+bool FolderExists(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+std::wstring SettingsFilePath() {
+    return ChooseIniFilePath(FolderExists(kFixedSettingsFolder),
+                             GetSpecialFolder(kCommonAppDataId));
+}
+
+// The program writes its settings as UTF-16 with a byte-order mark; older files are ANSI.
+std::wstring DecodeSettings(const std::string& bytes) {
+    if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
+        static_cast<unsigned char>(bytes[1]) == 0xFE) {
+        std::wstring text((bytes.size() - 2) / 2, L'\0');
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            text[i] = static_cast<wchar_t>(static_cast<unsigned char>(bytes[2 + 2 * i]) |
+                                           static_cast<unsigned char>(bytes[3 + 2 * i]) << 8);
+        }
+        return text;
+    }
+    const int size =
+        MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+    std::wstring text(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), size);
+    return text;
+}
+
+std::string EncodeSettings(const std::wstring& text) {
+    std::string bytes = "\xFF\xFE";
+    for (wchar_t c : text) {
+        bytes += static_cast<char>(c & 0xFF);
+        bytes += static_cast<char>((c >> 8) & 0xFF);
+    }
+    return bytes;
+}
+
+// Class, caption and visibility of each window, for failure messages.
+std::wstring Describe(const std::vector<HWND>& windows) {
+    std::wstring described;
+    for (HWND window : windows) {
+        described += L" [" + ClassNameOf(window) + L" \"" + WindowText(window) + L"\"" +
+                     (IsWindowVisible(window) ? L" shown]" : L" hidden]");
+    }
+    return described;
+}
+
+}  // namespace
+
+bool WaitUntil(const std::function<bool()>& condition, unsigned timeoutMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (condition()) {
+            return true;
+        }
+        if (GetTickCount() - start > timeoutMs) {
+            return false;
+        }
+        Sleep(kPollMs);
+    }
+}
+
+std::wstring WindowText(HWND window) {
+    std::array<wchar_t, 4096> text{};
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                             SMTO_ABORTIFHUNG, kSendTimeoutMs, &copied)) {
+        Fail(L"the window does not answer WM_GETTEXT");
+    }
+    return std::wstring(text.data(), copied);
+}
+
+std::wstring ClassNameOf(HWND window) {
+    std::array<wchar_t, 256> name{};
+    return std::wstring(name.data(),
+                        GetClassNameW(window, name.data(), static_cast<int>(name.size())));
+}
+
+RECT RectInParent(HWND child) {
+    RECT rect{};
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+MessageBoxSeen ReadMessageBox(HWND box) {
+    MessageBoxSeen seen;
+    seen.handle = box;
+    seen.title = WindowText(box);
+    std::vector<HWND> buttons;
+    for (HWND child : Children(box)) {
+        if (!IsWindowVisible(child)) {
+            continue;
+        }
+        const std::wstring kind = ClassNameOf(child);
+        if (kind == L"Button") {
+            buttons.push_back(child);
+        } else if (kind == L"Static" && !IsIconStatic(child) && seen.text.empty()) {
+            seen.text = WindowText(child);
+        }
+    }
+    std::sort(buttons.begin(), buttons.end(),
+              [](HWND a, HWND b) { return RectInParent(a).left < RectInParent(b).left; });
+    for (HWND button : buttons) {
+        seen.buttons.push_back(WithoutAccessKeys(WindowText(button)));
+    }
+    seen.icon = IconShownBy(box);
+    return seen;
+}
+
+HWND DialogButton(HWND dialog, const std::wstring& caption) {
+    for (HWND child : Children(dialog)) {
+        if (IsWindowVisible(child) && ClassNameOf(child) == L"Button" &&
+            WithoutAccessKeys(WindowText(child)) == caption) {
+            return child;
+        }
+    }
+    Fail(L"no button \"" + caption + L"\" in the dialog \"" + WindowText(dialog) + L"\"");
+}
+
+void Click(HWND button) {
+    // Posted: a click that opens a modal box would otherwise hold the driver until the box closes.
+    PostMessageW(button, BM_CLICK, 0, 0);
+}
+
+void PostCommand(HWND window, int commandId) {
+    PostMessageW(window, WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
+}
+
+void SetText(HWND control, const std::wstring& text) {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+                             SMTO_ABORTIFHUNG, kSendTimeoutMs, &result)) {
+        Fail(L"the control does not answer WM_SETTEXT");
+    }
+}
+
+void PressKey(WORD key, std::initializer_list<WORD> modifiers) {
+    std::vector<INPUT> inputs;
+    for (WORD modifier : modifiers) {
+        inputs.push_back(KeyInput(modifier, false));
+    }
+    inputs.push_back(KeyInput(key, false));
+    inputs.push_back(KeyInput(key, true));
+    for (auto modifier = std::rbegin(modifiers); modifier != std::rend(modifiers); ++modifier) {
+        inputs.push_back(KeyInput(*modifier, true));
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    // Let the keys reach the program's queue before anything else happens.
+    Sleep(50);
+}
+
+SettingsFileState::SettingsFileState() : path_(SettingsFilePath()) {
+    if (FileExists(path_)) {
+        saved_ = ReadWholeFile(path_);
+    }
+}
+
+SettingsFileState::~SettingsFileState() {
+    if (saved_) {
+        WriteWholeFile(path_, *saved_);
+    } else {
+        Remove();
+    }
+}
+
+void SettingsFileState::Remove() const { DeleteFileW(path_.c_str()); }
+
+void SettingsFileState::StoreTool(const std::wstring& value) const {
+    WriteWholeFile(path_, EncodeSettings(L"[Paths]\r\nArchive=" + value + L"\r\n"));
+}
+
+std::optional<std::wstring> SettingsFileState::StoredTool() const {
+    if (!FileExists(path_)) {
+        return std::nullopt;
+    }
+    const std::wstring text = DecodeSettings(ReadWholeFile(path_));
+    const std::wstring key = L"Archive=";
+    for (std::size_t line = 0; line < text.size();) {
+        std::size_t end = text.find_first_of(L"\r\n", line);
+        if (end == std::wstring::npos) {
+            end = text.size();
+        }
+        if (text.compare(line, key.size(), key) == 0) {
+            return text.substr(line + key.size(), end - line - key.size());
+        }
+        line = text.find_first_not_of(L"\r\n", end);
+        if (line == std::wstring::npos) {
+            break;
+        }
+    }
+    return std::nullopt;
+}
+
+TarvaneProcess::TarvaneProcess() {
+    const std::wstring program = BuildFolder() + L"Tarvane.exe";
+    std::wstring commandLine = L"\"" + program + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        BuildFolder().c_str(), &startup, &process_)) {
+        Fail(L"cannot start " + program);
+    }
+}
+
+TarvaneProcess::~TarvaneProcess() {
+    if (Running()) {
+        TerminateProcess(process_.hProcess, 1);
+        WaitForSingleObject(process_.hProcess, kWaitMs);
+    }
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+}
+
+bool TarvaneProcess::Running() const {
+    return WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+bool TarvaneProcess::WaitForExit(unsigned timeoutMs) const {
+    return WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0;
+}
+
+std::vector<HWND> TarvaneProcess::TopLevelWindows(const wchar_t* className) const {
+    struct Search {
+        DWORD processId;
+        const wchar_t* className;
+        std::vector<HWND> found;
+    } search{process_.dwProcessId, className, {}};
+    EnumWindows(
+        [](HWND window, LPARAM context) {
+            auto* search = reinterpret_cast<Search*>(context);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == search->processId &&
+                (search->className == nullptr || ClassNameOf(window) == search->className)) {
+                search->found.push_back(window);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND TarvaneProcess::MainWindow() const {
+    const std::vector<HWND> windows = TopLevelWindows(kMainWindowClass);
+    return windows.empty() ? nullptr : windows.front();
+}
+
+HWND TarvaneProcess::WaitForMainWindowShown() const {
+    HWND window = nullptr;
+    if (!WaitUntil([&] { return (window = MainWindow()) != nullptr && IsWindowVisible(window); })) {
+        Fail(L"the main window did not show; the program's windows:" +
+             Describe(TopLevelWindows(nullptr)));
+    }
+    return window;
+}
+
+std::vector<HWND> TarvaneProcess::Dialogs() const {
+    std::vector<HWND> visible;
+    for (HWND dialog : TopLevelWindows(kDialogClass)) {
+        if (IsWindowVisible(dialog)) {
+            visible.push_back(dialog);
+        }
+    }
+    return visible;
+}
+
+HWND TarvaneProcess::WaitForDialog(const std::wstring& title) const {
+    HWND found = nullptr;
+    const bool shown = WaitUntil([&] {
+        for (HWND dialog : Dialogs()) {
+            if (WindowText(dialog) == title) {
+                found = dialog;
+                return true;
+            }
+        }
+        return false;
+    });
+    if (!shown) {
+        Fail(L"no dialog \"" + title + L"\" came up; the program's windows:" +
+             Describe(TopLevelWindows(nullptr)));
+    }
+    return found;
+}
+
+MessageBoxSeen TarvaneProcess::WaitForMessageBox(const std::wstring& title) const {
+    return ReadMessageBox(WaitForDialog(title));
+}
+
+bool TarvaneProcess::NoDialogAppears() const {
+    return !WaitUntil([&] { return !Dialogs().empty(); }, kSettleMs);
+}
+
+HWND TarvaneProcess::Focus() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    return GetGUIThreadInfo(process_.dwThreadId, &info) ? info.hwndFocus : nullptr;
+}
+
+void TarvaneProcess::BringToFront(HWND window) const {
+    if (!WaitUntil([&] {
+            SetForegroundWindow(window);
+            return GetForegroundWindow() == window;
+        })) {
+        Fail(L"cannot bring \"" + WindowText(window) + L"\" to the foreground");
+    }
+}
+
+}  // namespace tarvane::testing

@@ -1,0 +1,129 @@
+#pragma once
+// Drives the real Tarvane.exe from outside, as a user would: starts it, finds its windows by
+// process id, reads what they show, clicks buttons, posts the program's own commands, types keys
+// and answers its message boxes. Every wait has a timeout and throws when it runs out, and a
+// started program that is still running when its TarvaneProcess goes away is killed, so a failed
+// test never leaves a Tarvane behind.
+#include <windows.h>
+
+#include <functional>
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tarvane::testing {
+
+inline constexpr unsigned kWaitMs = 10000;
+// How long a test watches for something that must not happen after an input.
+inline constexpr unsigned kSettleMs = 600;
+
+// Polls until the condition holds; false when timeoutMs ran out first.
+bool WaitUntil(const std::function<bool()>& condition, unsigned timeoutMs = kWaitMs);
+
+std::wstring WindowText(HWND window);
+std::wstring ClassNameOf(HWND window);
+// Where a child window lies in its parent's client area, in pixels.
+RECT RectInParent(HWND child);
+
+enum class BoxIcon { None, Error, Question, Warning, Information, Unrecognised };
+
+// What a message box shows. Button captions are without their access-key markers, left to right.
+struct MessageBoxSeen {
+    HWND handle = nullptr;
+    std::wstring title;
+    std::wstring text;
+    std::vector<std::wstring> buttons;
+    BoxIcon icon = BoxIcon::Unrecognised;
+};
+
+// Reads a message box as it is on screen; the icon is recognised by its pixels.
+MessageBoxSeen ReadMessageBox(HWND box);
+
+// The visible push button of a dialog whose caption, without access-key markers, is this.
+HWND DialogButton(HWND dialog, const std::wstring& caption);
+
+// Presses a button the way a click does, without waiting for what the click starts.
+void Click(HWND button);
+// Sends a menu or accelerator command to a window, as choosing the menu item does.
+void PostCommand(HWND window, int commandId);
+// Replaces the text of an edit control.
+void SetText(HWND control, const std::wstring& text);
+
+// Keyboard input to the foreground window: the modifiers are held while key is pressed.
+void PressKey(WORD key, std::initializer_list<WORD> modifiers = {});
+
+// The settings file the program uses, chosen by the program's own rule. Saves the file as it was
+// and puts it back when this goes away, so each case starts from the state it sets up.
+class SettingsFileState {
+  public:
+    SettingsFileState();
+    ~SettingsFileState();
+    SettingsFileState(const SettingsFileState&) = delete;
+    SettingsFileState& operator=(const SettingsFileState&) = delete;
+
+    const std::wstring& Path() const { return path_; }
+    void Remove() const;
+    // A settings file holding only [Paths] Archive=value.
+    void StoreTool(const std::wstring& value) const;
+    // The Archive value as written in the file, quotes included; nothing when file or key is
+    // missing.
+    std::optional<std::wstring> StoredTool() const;
+
+  private:
+    std::wstring path_;
+    std::optional<std::string> saved_;
+};
+
+// One run of Tarvane.exe from the build folder.
+class TarvaneProcess {
+  public:
+    TarvaneProcess();
+    ~TarvaneProcess();
+    TarvaneProcess(const TarvaneProcess&) = delete;
+    TarvaneProcess& operator=(const TarvaneProcess&) = delete;
+
+    bool Running() const;
+    // True when the program ended within timeoutMs.
+    bool WaitForExit(unsigned timeoutMs = kWaitMs) const;
+
+    // The main window, shown or not; nullptr while there is none.
+    HWND MainWindow() const;
+    HWND WaitForMainWindowShown() const;
+    // The visible dialogs (message boxes, file dialogs, the folder browser) of the program.
+    std::vector<HWND> Dialogs() const;
+    HWND WaitForDialog(const std::wstring& title) const;
+    MessageBoxSeen WaitForMessageBox(const std::wstring& title) const;
+    // True when no dialog of the program comes up within kSettleMs.
+    bool NoDialogAppears() const;
+
+    // The control of the program that has the keyboard focus.
+    HWND Focus() const;
+    // Makes a window of the program the foreground window, so that keyboard input reaches it.
+    void BringToFront(HWND window) const;
+
+  private:
+    std::vector<HWND> TopLevelWindows(const wchar_t* className) const;
+
+    PROCESS_INFORMATION process_{};
+};
+
+// The settings file set up before the program starts, and put back afterwards.
+struct SettingsWithTool {
+    explicit SettingsWithTool(const std::wstring& tool) { settings.StoreTool(tool); }
+    SettingsFileState settings;
+};
+
+// The program with a tool location stored, so no first-start question comes up, and its main
+// window shown.
+struct StartedWithToolSet : SettingsWithTool {
+    explicit StartedWithToolSet(const std::wstring& tool = L"C:\\Tarvane UI\\Archive.exe")
+        : SettingsWithTool(tool) {}
+
+    HWND Control(int id) const { return GetDlgItem(window, id); }
+
+    TarvaneProcess program;
+    HWND window = program.WaitForMainWindowShown();
+};
+
+}  // namespace tarvane::testing
