@@ -1,1 +1,46 @@
-# (filled in with the Win32 integration tests)
+# Integration tests of the Win32 shell against the real API, one program per subsystem: every
+# program start costs seconds under Wine, so the cases live together as Catch2 test cases.
+
+function(tarvane_add_integration_test target)
+    add_executable(${target} ${ARGN})
+    target_link_libraries(${target} PRIVATE tarvane_win32 test_support test_support_win32)
+    tarvane_compile_options(${target})
+    add_test(NAME ${target} COMMAND ${target})
+endfunction()
+
+# A stand-in for the common-dialog component: 140,288 bytes of recognisable text, long enough that
+# a copy cut short or shifted does not compare equal. The tests read it back from the build folder.
+set(test_component_file ${CMAKE_BINARY_DIR}/test-component.bin)
+set(test_component_bytes 140288)
+set(test_component_unit
+    "Tarvane test component, not Microsoft's COMDLG32.OCX: any byte moved or lost shows here. 0123456789")
+string(LENGTH "${test_component_unit}" unit_length)
+math(EXPR unit_count "${test_component_bytes} / ${unit_length} + 1")
+string(REPEAT "${test_component_unit}" ${unit_count} test_component_block)
+string(SUBSTRING "${test_component_block}" 0 ${test_component_bytes} test_component_block)
+# Written only when it changes, so the program that embeds it is not rebuilt on every configure.
+file(CONFIGURE OUTPUT ${test_component_file} CONTENT "${test_component_block}" @ONLY)
+
+# The program as shipped, but carrying the stand-in component.
+tarvane_add_app(TarvaneWithComponent ${test_component_file})
+
+tarvane_add_integration_test(integration_startup_settings
+    settings/settings_win32_test.cpp
+    startup/app_run.cpp
+    startup/component_win32_test.cpp
+    startup/special_folder_win32_test.cpp
+    shell/window_search.cpp
+)
+add_dependencies(integration_startup_settings Tarvane TarvaneWithComponent)
+
+tarvane_add_integration_test(integration_launcher
+    ui/launcher_win32_test.cpp
+)
+add_dependencies(integration_launcher fake_archive_tool)
+
+tarvane_add_integration_test(integration_shell
+    shell/dialog_driver.cpp
+    shell/file_dialog_win32_test.cpp
+    shell/folder_browser_win32_test.cpp
+    shell/window_search.cpp
+)

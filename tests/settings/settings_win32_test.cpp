@@ -1,0 +1,162 @@
+// The settings rules on top of the platform's real profile functions, each case on a settings
+// file of its own in a scratch folder.
+#include <catch2/catch.hpp>
+
+#include <windows.h>
+
+#include "settings/settings.h"
+#include "settings/settings_win32.h"
+#include "shell/recorded_message_boxes.h"
+#include "shell/system_error_win32.h"
+#include "support/win32_files.h"
+
+using tarvane::testing::FileExists;
+using tarvane::testing::FreshFolder;
+using tarvane::testing::ReadWholeFile;
+using tarvane::testing::RecordedMessageBoxes;
+using tarvane::testing::ToUtf8;
+using tarvane::testing::WriteWholeFile;
+
+namespace {
+
+// A settings file that does not exist yet, in a folder of its own.
+struct ScratchSettings {
+    explicit ScratchSettings(const wchar_t* caseName)
+        : path(FreshFolder(std::wstring(L"settings-") + caseName) + L"tarvane.ini"), file(path) {}
+
+    std::wstring Read() {
+        return tarvane::ReadIniValue(file, tarvane::kPathsSection, tarvane::kArchiveKey);
+    }
+    tarvane::WriteResult Write(const std::wstring& value) {
+        return tarvane::WriteIniValue(file, boxes, tarvane::kPathsSection, tarvane::kArchiveKey,
+                                      value);
+    }
+
+    const std::wstring path;
+    tarvane::Win32SettingsFile file;
+    RecordedMessageBoxes boxes;
+};
+
+const std::string kUtf16ByteOrderMark = "\xFF\xFE";
+
+}  // namespace
+
+TEST_CASE("Without a settings file the tool's location reads empty and no file appears",
+          "[settings]") {
+    ScratchSettings settings(L"no-file");
+    CHECK(settings.Read().empty());
+    CHECK_FALSE(FileExists(settings.path));
+}
+
+TEST_CASE("A missing section or key reads empty", "[settings]") {
+    ScratchSettings settings(L"missing-entry");
+    const char* content =
+        GENERATE(as<const char*>{}, "[Other]\r\nArchive=C:\\Tools\\Archive.exe\r\n",
+                 "[Paths]\r\nOther=C:\\Tools\\Archive.exe\r\n", "");
+    WriteWholeFile(settings.path, content);
+    CAPTURE(content);
+    CHECK(settings.Read().empty());
+}
+
+TEST_CASE("Stored values shorter than two characters read as not set", "[settings]") {
+    ScratchSettings settings(L"short-values");
+    struct Row {
+        std::wstring stored;
+        std::wstring read;
+    };
+    const Row row = GENERATE(Row{L"X", L""}, Row{L"XY", L"XY"}, Row{L"\"\"", L""},
+                             Row{L"\"X\"", L""}, Row{L"\"XY\"", L"XY"});
+    CAPTURE(ToUtf8(row.stored));
+    REQUIRE(settings.Write(row.stored).ok());
+    CHECK(settings.Read() == row.read);
+}
+
+TEST_CASE("A quoted tool path reads exactly like the bare one", "[settings]") {
+    ScratchSettings settings(L"quoted");
+    const std::wstring tool = L"C:\\Program Files\\THQ\\Company of Heroes\\Archive.exe";
+    REQUIRE(settings.Write(L"\"" + tool + L"\"").ok());
+    CHECK(settings.Read() == tool);
+    REQUIRE(settings.Write(tool).ok());
+    CHECK(settings.Read() == tool);
+}
+
+TEST_CASE("The longest value the program may write comes back whole", "[settings]") {
+    ScratchSettings settings(L"longest");
+    const std::wstring longest = L"C:\\" + std::wstring(tarvane::MaxIniFieldChars - 3, L'a');
+    REQUIRE(longest.size() == 255);
+    REQUIRE(settings.Write(longest).ok());
+    CHECK(settings.Read() == longest);
+    CHECK(settings.boxes.shown.empty());
+}
+
+TEST_CASE("A longer hand-edited value is cut to what the read has room for", "[settings]") {
+    ScratchSettings settings(L"hand-edited");
+    const std::string value(300, 'b');
+    WriteWholeFile(settings.path, "[Paths]\r\nArchive=" + value + "\r\n");
+    CHECK(settings.Read() == std::wstring(tarvane::kReadBufferChars - 1, L'b'));
+}
+
+TEST_CASE("Too long a value or key is refused with the message and the file stays as it was",
+          "[settings]") {
+    ScratchSettings settings(L"too-long");
+    const std::wstring stored = L"C:\\Tools\\Archive.exe";
+    REQUIRE(settings.Write(stored).ok());
+    const std::string before = ReadWholeFile(settings.path);
+
+    SECTION("value of 256 characters") {
+        const tarvane::WriteResult result = settings.Write(std::wstring(256, L'v'));
+        CHECK(result.status == tarvane::WriteStatus::TooLong);
+    }
+    SECTION("key of 256 characters") {
+        const tarvane::WriteResult result = tarvane::WriteIniValue(
+            settings.file, settings.boxes, tarvane::kPathsSection, std::wstring(256, L'k'), stored);
+        CHECK(result.status == tarvane::WriteStatus::TooLong);
+    }
+    REQUIRE(settings.boxes.shown.size() == 1);
+    CHECK(settings.boxes.shown[0] == tarvane::TooLongMessage());
+    CHECK(ReadWholeFile(settings.path) == before);
+    CHECK(settings.Read() == stored);
+}
+
+TEST_CASE("Paths outside the ANSI code page survive in a new file that starts as UTF-16LE",
+          "[settings]") {
+    ScratchSettings settings(L"unicode");
+    const std::wstring tool =
+        GENERATE(as<std::wstring>{}, L"C:\\Игры\\Компания героев\\Archive.exe",
+                 L"C:\\ゲーム\\英雄連隊\\Archive.exe");
+    CAPTURE(ToUtf8(tool));
+    REQUIRE(settings.Write(tool).ok());
+    CHECK(settings.Read() == tool);
+    CHECK(ReadWholeFile(settings.path).substr(0, 2) == kUtf16ByteOrderMark);
+
+    // The profile functions keep the file Unicode when they rewrite it.
+    const std::wstring quoted = L"\"" + tool + L"\"";
+    REQUIRE(settings.Write(quoted).ok());
+    CHECK(settings.Read() == tool);
+    CHECK(ReadWholeFile(settings.path).substr(0, 2) == kUtf16ByteOrderMark);
+}
+
+TEST_CASE("An existing ANSI settings file is read and updated in place", "[settings]") {
+    ScratchSettings settings(L"ansi");
+    WriteWholeFile(settings.path, "[Paths]\r\nArchive=\"C:\\Old Game\\Archive.exe\"\r\n");
+    CHECK(settings.Read() == L"C:\\Old Game\\Archive.exe");
+
+    REQUIRE(settings.Write(L"C:\\New Game\\Archive.exe").ok());
+    CHECK(settings.Read() == L"C:\\New Game\\Archive.exe");
+    const std::string content = ReadWholeFile(settings.path);
+    CHECK(content.substr(0, 2) != kUtf16ByteOrderMark);
+    CHECK(content.find("Archive=C:\\New Game\\Archive.exe") != std::string::npos);
+}
+
+TEST_CASE("A write into a missing folder is reported as failed with the system's reason",
+          "[settings]") {
+    const std::wstring folder = FreshFolder(L"settings-missing-folder") + L"not there\\";
+    tarvane::Win32SettingsFile file(folder + L"tarvane.ini");
+    RecordedMessageBoxes boxes;
+    const tarvane::WriteResult result = tarvane::WriteIniValue(
+        file, boxes, tarvane::kPathsSection, tarvane::kArchiveKey, L"C:\\Tools\\Archive.exe");
+    CHECK(result.status == tarvane::WriteStatus::Failed);
+    CHECK(ToUtf8(result.reason) == ToUtf8(tarvane::SystemErrorText(ERROR_PATH_NOT_FOUND)));
+    CHECK(boxes.shown.empty());
+    CHECK(GetFileAttributesW(folder.c_str()) == INVALID_FILE_ATTRIBUTES);
+}

@@ -1,0 +1,158 @@
+// dlgMain over the platform's real file-open dialog, driven from a second thread as a user would
+// drive it: read what it shows, type a file name, press Open or Cancel.
+#include <catch2/catch.hpp>
+
+#include <windows.h>
+#include <dlgs.h>
+
+#include <vector>
+
+#include "shell/dialog_driver.h"
+#include "shell/file_dialog.h"
+#include "shell/file_dialog_win32.h"
+#include "shell/window_search.h"
+#include "support/win32_files.h"
+
+using tarvane::testing::ChildTexts;
+using tarvane::testing::ComboItems;
+using tarvane::testing::DialogDriver;
+using tarvane::testing::FreshFolder;
+using tarvane::testing::OwnerWindow;
+using tarvane::testing::PressButton;
+using tarvane::testing::ToUtf8;
+using tarvane::testing::WindowText;
+using tarvane::testing::WriteWholeFile;
+
+namespace {
+
+// What the dialog showed when it came up.
+struct Seen {
+    std::wstring title;
+    std::vector<std::wstring> fileTypes;
+    HWND owner = nullptr;
+    bool ownerEnabled = true;
+};
+
+// The file name box is an edit inside a combo box on current Windows and a plain edit on
+// older ones and Wine; either takes the typed text the same way.
+void TypeFileName(HWND dialog, const std::wstring& name) {
+    HWND box = GetDlgItem(dialog, cmb13);
+    if (box == nullptr) {
+        box = GetDlgItem(dialog, edt1);
+    }
+    SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
+}
+
+void Look(HWND dialog, Seen& seen) {
+    seen.title = WindowText(dialog);
+    seen.fileTypes = ComboItems(GetDlgItem(dialog, cmb1));
+    seen.owner = GetWindow(dialog, GW_OWNER);
+    seen.ownerEnabled = IsWindowEnabled(seen.owner) != FALSE;
+}
+
+DialogDriver Choose(const std::wstring& typed, Seen& seen) {
+    return DialogDriver([&seen, typed](HWND dialog) {
+        Look(dialog, seen);
+        TypeFileName(dialog, typed);
+        PressButton(dialog, IDOK);
+    });
+}
+
+DialogDriver Cancel(Seen& seen) {
+    return DialogDriver([&seen](HWND dialog) {
+        Look(dialog, seen);
+        PressButton(dialog, IDCANCEL);
+    });
+}
+
+// The dialog as the main window holds it, with the prompt owned by the stand-in window.
+struct DialogUnderTest {
+    OwnerWindow owner;
+    HWND ownerHandle = owner.handle;
+    tarvane::Win32OpenFilePrompt prompt{ownerHandle};
+    tarvane::CommonDialog dialog{prompt};
+};
+
+}  // namespace
+
+TEST_CASE("A file chosen by name in the first folder comes back as its full path",
+          "[file dialog]") {
+    struct Row {
+        std::wstring filter;
+        std::vector<std::wstring> fileTypes;
+    };
+    const Row row = GENERATE(
+        Row{L"SGA File (*.sga)|*.sga", {L"SGA File (*.sga)"}},
+        Row{L"Archive.exe|Archive.exe|All files (*.*)|*.*", {L"Archive.exe", L"All files (*.*)"}});
+    CAPTURE(ToUtf8(row.filter));
+    const std::wstring folder = FreshFolder(L"file-dialog-first-folder");
+    WriteWholeFile(folder + L"Archive.exe", "tool");
+    WriteWholeFile(folder + L"Data.sga", "archive");
+
+    DialogUnderTest under;
+    under.dialog.SetInitDir(folder);
+    under.dialog.SetDialogTitle(L"Select SGA to be converted");
+    under.dialog.SetFilter(row.filter);
+    Seen seen;
+    DialogDriver driver = Choose(L"Data.sga", seen);
+    under.dialog.ShowOpen();
+    REQUIRE(driver.Finish());
+
+    CHECK(under.dialog.Confirmed());
+    CHECK(ToUtf8(under.dialog.FileName()) == ToUtf8(folder + L"Data.sga"));
+    CHECK(ToUtf8(seen.title) == "Select SGA to be converted");
+    CHECK(seen.fileTypes == row.fileTypes);
+    CHECK(seen.owner == under.owner.handle);
+    CHECK_FALSE(seen.ownerEnabled);
+}
+
+TEST_CASE("A typed full path outside the ANSI code page comes back intact", "[file dialog]") {
+    const std::wstring folder = FreshFolder(L"file-dialog-Игры 游戏");
+    const std::wstring file = folder + L"Архив 档案.sga";
+    WriteWholeFile(file, "archive");
+
+    DialogUnderTest under;
+    under.dialog.SetInitDir(L"C:\\");
+    under.dialog.SetDialogTitle(L"Select SGA to be converted");
+    under.dialog.SetFilter(L"SGA File (*.sga)|*.sga");
+    Seen seen;
+    DialogDriver driver = Choose(file, seen);
+    under.dialog.ShowOpen();
+    REQUIRE(driver.Finish());
+
+    CHECK(under.dialog.Confirmed());
+    CHECK(ToUtf8(under.dialog.FileName()) == ToUtf8(file));
+}
+
+TEST_CASE("A cancelled dialog keeps the file name it had", "[file dialog]") {
+    const std::wstring folder = FreshFolder(L"file-dialog-cancel");
+    WriteWholeFile(folder + L"Archive.exe", "tool");
+    DialogUnderTest under;
+    under.dialog.SetDialogTitle(L"Archive.exe location");
+    under.dialog.SetInitDir(folder);
+    under.dialog.SetFilter(L"Archive.exe|Archive.exe");
+
+    SECTION("before any choice it stays empty") {
+        Seen seen;
+        DialogDriver driver = Cancel(seen);
+        under.dialog.ShowOpen();
+        REQUIRE(driver.Finish());
+        CHECK_FALSE(under.dialog.Confirmed());
+        CHECK(under.dialog.FileName().empty());
+        CHECK(ToUtf8(seen.title) == "Archive.exe location");
+    }
+    SECTION("after a choice it keeps that choice") {
+        Seen chosen;
+        DialogDriver choose = Choose(L"Archive.exe", chosen);
+        under.dialog.ShowOpen();
+        REQUIRE(choose.Finish());
+        REQUIRE(under.dialog.Confirmed());
+
+        Seen cancelled;
+        DialogDriver cancel = Cancel(cancelled);
+        under.dialog.ShowOpen();
+        REQUIRE(cancel.Finish());
+        CHECK_FALSE(under.dialog.Confirmed());
+        CHECK(ToUtf8(under.dialog.FileName()) == ToUtf8(folder + L"Archive.exe"));
+    }
+}

@@ -1,0 +1,186 @@
+// The common-dialog component check and install, seen from outside: a build of the program that
+// carries a stand-in component is started against the real system folder, and the folder is
+// looked at after its window has opened and closed again.
+#include <catch2/catch.hpp>
+
+#include <windows.h>
+
+#include <optional>
+
+#include "startup/app_run.h"
+#include "startup/component.h"
+#include "startup/special_folder.h"
+#include "startup/special_folder_win32.h"
+#include "support/win32_files.h"
+
+using tarvane::testing::AppRun;
+using tarvane::testing::BuildFolder;
+using tarvane::testing::FileExists;
+using tarvane::testing::ReadWholeFile;
+using tarvane::testing::RemoveTree;
+using tarvane::testing::RunUntilMainWindowCloses;
+using tarvane::testing::ToUtf8;
+using tarvane::testing::WriteWholeFile;
+
+namespace {
+
+constexpr std::size_t kComponentBytes = 140288;
+constexpr DWORD kNotPlain = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                            FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY;
+
+std::wstring ComponentPath() {
+    return tarvane::GetSpecialFolder(tarvane::kSystemFolderId) + tarvane::kComponentFileName;
+}
+
+// What the build carrying a component has inside it, as the build generated it.
+std::string EmbeddedBlock() { return ReadWholeFile(BuildFolder() + L"test-component.bin"); }
+
+DWORD Attributes(const std::wstring& path) { return GetFileAttributesW(path.c_str()); }
+
+FILETIME LastWriteTime(const std::wstring& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    REQUIRE(GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data));
+    return data.ftLastWriteTime;
+}
+
+void SetLastWriteTime(const std::wstring& path, const FILETIME& time) {
+    HANDLE file = CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    REQUIRE(file != INVALID_HANDLE_VALUE);
+    const BOOL set = SetFileTime(file, nullptr, nullptr, &time);
+    CloseHandle(file);
+    REQUIRE(set);
+}
+
+FILETIME LongAgo() {
+    SYSTEMTIME time{};
+    time.wYear = 2004;
+    time.wMonth = 9;
+    time.wDay = 13;
+    time.wHour = 8;
+    FILETIME fileTime{};
+    SystemTimeToFileTime(&time, &fileTime);
+    return fileTime;
+}
+
+void RemoveEntry(const std::wstring& path) {
+    if (Attributes(path) == INVALID_FILE_ATTRIBUTES) {
+        return;
+    }
+    if (Attributes(path) & FILE_ATTRIBUTE_DIRECTORY) {
+        RemoveTree(path);
+    } else {
+        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW(path.c_str());
+    }
+    REQUIRE(Attributes(path) == INVALID_FILE_ATTRIBUTES);
+}
+
+// Each case starts from a system folder without the component and leaves the folder as it found
+// it: the entry of that name, if there was one, comes back with its bytes, time and attributes.
+class SystemFolderEntryGuard {
+  public:
+    SystemFolderEntryGuard() : path_(ComponentPath()), attributes_(Attributes(path_)) {
+        if (attributes_ != INVALID_FILE_ATTRIBUTES && !(attributes_ & FILE_ATTRIBUTE_DIRECTORY)) {
+            bytes_ = ReadWholeFile(path_);
+            written_ = LastWriteTime(path_);
+        }
+        RemoveEntry(path_);
+    }
+    ~SystemFolderEntryGuard() {
+        RemoveEntry(path_);
+        if (attributes_ == INVALID_FILE_ATTRIBUTES) {
+            return;
+        }
+        if (attributes_ & FILE_ATTRIBUTE_DIRECTORY) {
+            CreateDirectoryW(path_.c_str(), nullptr);
+        } else {
+            WriteWholeFile(path_, *bytes_);
+            SetLastWriteTime(path_, written_);
+        }
+        SetFileAttributesW(path_.c_str(), attributes_);
+    }
+    SystemFolderEntryGuard(const SystemFolderEntryGuard&) = delete;
+    SystemFolderEntryGuard& operator=(const SystemFolderEntryGuard&) = delete;
+
+    const std::wstring& Path() const { return path_; }
+
+  private:
+    const std::wstring path_;
+    const DWORD attributes_;
+    std::optional<std::string> bytes_;
+    FILETIME written_{};
+};
+
+AppRun RunProgram(const wchar_t* exeName) {
+    const AppRun run = RunUntilMainWindowCloses(BuildFolder() + exeName);
+    for (const std::wstring& text : run.boxTexts) {
+        UNSCOPED_INFO("message box: " << ToUtf8(text));
+    }
+    CHECK(run.endedByItself);
+    CHECK(run.exitCode == 0);
+    CHECK(run.mainWindowOpened);
+    return run;
+}
+
+}  // namespace
+
+TEST_CASE("The generated stand-in has the size of the real component", "[component]") {
+    CHECK(EmbeddedBlock().size() == kComponentBytes);
+}
+
+TEST_CASE("A missing component is written with exactly the embedded bytes", "[component]") {
+    SystemFolderEntryGuard entry;
+    RunProgram(L"TarvaneWithComponent.exe");
+    REQUIRE(FileExists(entry.Path()));
+    CHECK((Attributes(entry.Path()) & kNotPlain) == 0);
+    CHECK(ReadWholeFile(entry.Path()) == EmbeddedBlock());
+}
+
+TEST_CASE("A longer hidden or system file of that name is replaced with no tail left",
+          "[component]") {
+    const DWORD marks = GENERATE(DWORD{FILE_ATTRIBUTE_HIDDEN},
+                                 DWORD{FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY},
+                                 DWORD{FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY});
+    CAPTURE(marks);
+    SystemFolderEntryGuard entry;
+    WriteWholeFile(entry.Path(), std::string(kComponentBytes + 60000, 'S'));
+    REQUIRE(SetFileAttributesW(entry.Path().c_str(), marks));
+    REQUIRE((Attributes(entry.Path()) & marks) == marks);
+
+    RunProgram(L"TarvaneWithComponent.exe");
+    CHECK((Attributes(entry.Path()) & kNotPlain) == 0);
+    CHECK(ReadWholeFile(entry.Path()) == EmbeddedBlock());
+}
+
+TEST_CASE("A plain file of that name is left untouched, time stamp included", "[component]") {
+    const DWORD marks = GENERATE(DWORD{FILE_ATTRIBUTE_NORMAL}, DWORD{FILE_ATTRIBUTE_READONLY});
+    CAPTURE(marks);
+    SystemFolderEntryGuard entry;
+    const std::string present = "whatever the system already has";
+    WriteWholeFile(entry.Path(), present);
+    SetLastWriteTime(entry.Path(), LongAgo());
+    REQUIRE(SetFileAttributesW(entry.Path().c_str(), marks));
+
+    RunProgram(L"TarvaneWithComponent.exe");
+    CHECK(ReadWholeFile(entry.Path()) == present);
+    const FILETIME written = LastWriteTime(entry.Path());
+    const FILETIME longAgo = LongAgo();
+    CHECK(CompareFileTime(&written, &longAgo) == 0);
+    CHECK((Attributes(entry.Path()) & kNotPlain) == (marks & kNotPlain));
+}
+
+TEST_CASE("A folder of that name is left alone and the window still opens", "[component]") {
+    SystemFolderEntryGuard entry;
+    REQUIRE(CreateDirectoryW(entry.Path().c_str(), nullptr));
+
+    RunProgram(L"TarvaneWithComponent.exe");
+    CHECK(Attributes(entry.Path()) != INVALID_FILE_ATTRIBUTES);
+    CHECK((Attributes(entry.Path()) & FILE_ATTRIBUTE_DIRECTORY) != 0);
+}
+
+TEST_CASE("The program as shipped carries no component and writes none", "[component]") {
+    SystemFolderEntryGuard entry;
+    RunProgram(L"Tarvane.exe");
+    CHECK(Attributes(entry.Path()) == INVALID_FILE_ATTRIBUTES);
+}

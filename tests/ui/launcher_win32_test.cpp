@@ -1,0 +1,207 @@
+// Process through the real path: the location read from a real settings file, the command line
+// built for it, and the tool started by CreateProcessW. The fake archive tool logs what it got;
+// a second copy waits at "C:\Tar.exe", where a guess at the unquoted "C:\Tar Test\..." would land.
+#include <catch2/catch.hpp>
+
+#include <windows.h>
+
+#include <vector>
+
+#include "settings/settings_win32.h"
+#include "shell/file_dialog.h"
+#include "shell/recorded_message_boxes.h"
+#include "shell/system_error_win32.h"
+#include "support/win32_files.h"
+#include "ui/extraction.h"
+#include "ui/launcher_win32.h"
+
+using tarvane::testing::FreshFolder;
+using tarvane::testing::InstallFakeTool;
+using tarvane::testing::ReadToolCalls;
+using tarvane::testing::RecordedMessageBoxes;
+using tarvane::testing::RemoveTree;
+using tarvane::testing::ToolCall;
+using tarvane::testing::ToUtf8;
+using tarvane::testing::WaitForToolCalls;
+using tarvane::testing::WriteWholeFile;
+
+namespace {
+
+const std::wstring kToolFolder = L"C:\\Tar Test\\";
+const std::wstring kUnicodeToolFolder = L"C:\\Tar Test\\Инструменты 工具\\";
+const std::wstring kDecoyFolder = L"C:\\";
+const std::wstring kDecoyName = L"Tar.exe";
+
+class TextBoxes final : public tarvane::MainView {
+  public:
+    TextBoxes(std::wstring archive, std::wstring output)
+        : archive_(std::move(archive)), output_(std::move(output)) {}
+    std::wstring ArchiveText() const override { return archive_; }
+    void SetArchiveText(const std::wstring& text) override { archive_ = text; }
+    std::wstring OutputText() const override { return output_; }
+    void SetOutputText(const std::wstring& text) override { output_ = text; }
+
+  private:
+    std::wstring archive_;
+    std::wstring output_;
+};
+
+class NoFilePrompt final : public tarvane::OpenFilePrompt {
+  public:
+    std::optional<std::wstring> Ask(const tarvane::OpenFileRequest&) override {
+        FAIL("Process opened the file dialog");
+        return std::nullopt;
+    }
+};
+
+class NoFolderBrowser final : public tarvane::FolderBrowser {
+  public:
+    std::wstring BrowseForFolder(const std::wstring&) override {
+        FAIL("Process opened the folder browser");
+        return L"";
+    }
+};
+
+// The real tool and the decoy in place for one case, removed again afterwards.
+class InstalledTools {
+  public:
+    InstalledTools() {
+        InstallFakeTool(kToolFolder, L"Archive.exe");
+        InstallFakeTool(kUnicodeToolFolder, L"Archive.exe");
+        InstallFakeTool(kDecoyFolder, kDecoyName);
+    }
+    ~InstalledTools() {
+        RemoveTree(kToolFolder);
+        DeleteFileW((kDecoyFolder + kDecoyName).c_str());
+        DeleteFileW((kDecoyFolder + L"archive-calls.txt").c_str());
+    }
+    InstalledTools(const InstalledTools&) = delete;
+    InstalledTools& operator=(const InstalledTools&) = delete;
+};
+
+// One press of Process with the settings file holding storedTool and the boxes holding the rest.
+struct Press {
+    Press(const std::wstring& storedTool, std::wstring archive, std::wstring output)
+        : settings(FreshFolder(L"launcher") + L"tarvane.ini"),
+          view(std::move(archive), std::move(output)),
+          dialog(prompt) {
+        REQUIRE(settings.Write(tarvane::kPathsSection, tarvane::kArchiveKey, storedTool).ok);
+    }
+    void Run() {
+        tarvane::MainContext context{view, dialog, folders, boxes, settings, launcher};
+        tarvane::OnProcess(context);
+    }
+
+    tarvane::Win32SettingsFile settings;
+    TextBoxes view;
+    NoFilePrompt prompt;
+    tarvane::CommonDialog dialog;
+    NoFolderBrowser folders;
+    RecordedMessageBoxes boxes;
+    tarvane::ProcessLauncher launcher;
+};
+
+std::vector<std::string> Utf8(const std::vector<std::wstring>& texts) {
+    std::vector<std::string> converted;
+    for (const std::wstring& text : texts) {
+        converted.push_back(ToUtf8(text));
+    }
+    return converted;
+}
+
+std::vector<std::string> ExpectedArgv(const std::wstring& tool, const std::wstring& archive,
+                                      const std::wstring& folder) {
+    return Utf8({tool, L"-a", archive, L"-e", folder});
+}
+
+std::wstring Quoted(const std::wstring& text) { return L"\"" + text + L"\""; }
+
+void CheckDecoyNeverRan() { CHECK(ReadToolCalls(kDecoyFolder).empty()); }
+
+}  // namespace
+
+TEST_CASE("The tool gets the archive and the folder exactly as chosen", "[launcher]") {
+    struct Row {
+        const wchar_t* name;
+        std::wstring archive;
+        std::wstring folder;
+    };
+    const Row row =
+        GENERATE(Row{L"spaces", L"C:\\Game Files\\My Archive.sga", L"C:\\Game Files\\Out Folder"},
+                 Row{L"drive root", L"C:\\Data.sga", L"D:\\"},
+                 Row{L"one trailing backslash", L"C:\\Data.sga", L"C:\\Out\\"},
+                 Row{L"two trailing backslashes", L"C:\\Data.sga", L"C:\\Out\\\\"},
+                 Row{L"Cyrillic and CJK", L"C:\\Архивы\\Игра героев.sga", L"C:\\出力\\データ\\"},
+                 Row{L"single blanks", L" ", L" "});
+    const bool storedQuoted = GENERATE(false, true);
+    CAPTURE(ToUtf8(row.name), storedQuoted);
+
+    InstalledTools tools;
+    const std::wstring tool = kToolFolder + L"Archive.exe";
+    Press press(storedQuoted ? Quoted(tool) : tool, row.archive, row.folder);
+    press.Run();
+
+    const std::vector<ToolCall> calls = WaitForToolCalls(kToolFolder, 1);
+    REQUIRE(calls.size() == 1);
+    CAPTURE(ToUtf8(calls[0].commandLine));
+    CHECK(Utf8(calls[0].argv) == ExpectedArgv(tool, row.archive, row.folder));
+    CHECK(press.boxes.shown.empty());
+    CheckDecoyNeverRan();
+}
+
+TEST_CASE("A tool in a folder named outside the ANSI code page is started", "[launcher]") {
+    InstalledTools tools;
+    const std::wstring tool = kUnicodeToolFolder + L"Archive.exe";
+    Press press(Quoted(tool), L"C:\\Data.sga", L"C:\\Out");
+    press.Run();
+
+    const std::vector<ToolCall> calls = WaitForToolCalls(kUnicodeToolFolder, 1);
+    REQUIRE(calls.size() == 1);
+    CHECK(Utf8(calls[0].argv) == ExpectedArgv(tool, L"C:\\Data.sga", L"C:\\Out"));
+    CHECK(ReadToolCalls(kToolFolder).empty());
+    CheckDecoyNeverRan();
+}
+
+TEST_CASE("Each press starts one more run of the tool", "[launcher]") {
+    InstalledTools tools;
+    const std::wstring tool = kToolFolder + L"Archive.exe";
+    Press press(tool, L"C:\\Data.sga", L"C:\\Out");
+    press.Run();
+    REQUIRE(WaitForToolCalls(kToolFolder, 1).size() == 1);
+    press.Run();
+
+    const std::vector<ToolCall> calls = WaitForToolCalls(kToolFolder, 2);
+    REQUIRE(calls.size() == 2);
+    CHECK(calls[0].argv == calls[1].argv);
+    CheckDecoyNeverRan();
+}
+
+TEST_CASE("A tool that cannot be started is reported with its path and the system's reason",
+          "[launcher]") {
+    InstalledTools tools;
+    struct Row {
+        const wchar_t* name;
+        std::wstring tool;
+        DWORD error;
+    };
+    const Row row = GENERATE(
+        Row{L"missing", L"C:\\Tar Test\\Missing Archive.exe", DWORD{ERROR_FILE_NOT_FOUND}},
+        Row{L"not a program", L"C:\\Tar Test\\Not A Program.exe", DWORD{ERROR_BAD_EXE_FORMAT}});
+    CAPTURE(ToUtf8(row.name));
+    if (row.error == ERROR_BAD_EXE_FORMAT) {
+        WriteWholeFile(row.tool, "[Paths]\r\nnot a program\r\n");
+    }
+    Press press(row.tool, L"C:\\Data.sga", L"C:\\Out");
+    press.Run();
+
+    REQUIRE(press.boxes.shown.size() == 1);
+    const tarvane::Message& shown = press.boxes.shown[0];
+    CAPTURE(ToUtf8(shown.text));
+    CHECK(shown.title == L"Error");
+    CHECK(shown.icon == tarvane::Icon::Critical);
+    CHECK(shown.buttons == tarvane::Buttons::Ok);
+    CHECK(shown.text.find(row.tool) != std::wstring::npos);
+    CHECK(shown.text.find(tarvane::SystemErrorText(row.error)) != std::wstring::npos);
+    CHECK(ReadToolCalls(kToolFolder).empty());
+    CheckDecoyNeverRan();
+}
