@@ -6,14 +6,15 @@
 
 #include "settings/settings.h"
 #include "settings/settings_win32.h"
-#include "shell/recorded_message_boxes.h"
 #include "shell/system_error_win32.h"
 #include "support/win32_files.h"
+#include "ui/fakes.h"
 
+using tarvane::testing::CallLog;
+using tarvane::testing::FakeMessageBoxes;
 using tarvane::testing::FileExists;
 using tarvane::testing::FreshFolder;
 using tarvane::testing::ReadWholeFile;
-using tarvane::testing::RecordedMessageBoxes;
 using tarvane::testing::ToUtf8;
 using tarvane::testing::WriteWholeFile;
 
@@ -34,7 +35,8 @@ struct ScratchSettings {
 
     const std::wstring path;
     tarvane::Win32SettingsFile file;
-    RecordedMessageBoxes boxes;
+    CallLog log;
+    FakeMessageBoxes boxes{log};
 };
 
 const std::string kUtf16ByteOrderMark = "\xFF\xFE";
@@ -113,7 +115,9 @@ TEST_CASE("Too long a value or key is refused with the message and the file stay
         CHECK(result.status == tarvane::WriteStatus::TooLong);
     }
     REQUIRE(settings.boxes.shown.size() == 1);
-    CHECK(settings.boxes.shown[0] == tarvane::TooLongMessage());
+    CHECK(settings.boxes.shown[0] ==
+          tarvane::Message{L"Can't write more than 255 characters for key or value.", L"tarvane",
+                           tarvane::Buttons::Ok, tarvane::Icon::None});
     CHECK(ReadWholeFile(settings.path) == before);
     CHECK(settings.Read() == stored);
 }
@@ -152,7 +156,8 @@ TEST_CASE("A write into a missing folder is reported as failed with the system's
           "[settings]") {
     const std::wstring folder = FreshFolder(L"settings-missing-folder") + L"not there\\";
     tarvane::Win32SettingsFile file(folder + L"tarvane.ini");
-    RecordedMessageBoxes boxes;
+    CallLog log;
+    FakeMessageBoxes boxes{log};
     const tarvane::WriteResult result = tarvane::WriteIniValue(
         file, boxes, tarvane::kPathsSection, tarvane::kArchiveKey, L"C:\\Tools\\Archive.exe");
     CHECK(result.status == tarvane::WriteStatus::Failed);

@@ -8,17 +8,20 @@
 #include <vector>
 
 #include "settings/settings_win32.h"
-#include "shell/file_dialog.h"
-#include "shell/recorded_message_boxes.h"
 #include "shell/system_error_win32.h"
 #include "support/win32_files.h"
 #include "ui/extraction.h"
+#include "ui/fakes.h"
 #include "ui/launcher_win32.h"
 
+using tarvane::testing::CallLog;
+using tarvane::testing::FakeFileDialog;
+using tarvane::testing::FakeFolderBrowser;
+using tarvane::testing::FakeMessageBoxes;
+using tarvane::testing::FakeView;
 using tarvane::testing::FreshFolder;
 using tarvane::testing::InstallFakeTool;
 using tarvane::testing::ReadToolCalls;
-using tarvane::testing::RecordedMessageBoxes;
 using tarvane::testing::RemoveTree;
 using tarvane::testing::ToolCall;
 using tarvane::testing::ToUtf8;
@@ -31,36 +34,6 @@ const std::wstring kToolFolder = L"C:\\Tar Test\\";
 const std::wstring kUnicodeToolFolder = L"C:\\Tar Test\\Инструменты 工具\\";
 const std::wstring kDecoyFolder = L"C:\\";
 const std::wstring kDecoyName = L"Tar.exe";
-
-class TextBoxes final : public tarvane::MainView {
-  public:
-    TextBoxes(std::wstring archive, std::wstring output)
-        : archive_(std::move(archive)), output_(std::move(output)) {}
-    std::wstring ArchiveText() const override { return archive_; }
-    void SetArchiveText(const std::wstring& text) override { archive_ = text; }
-    std::wstring OutputText() const override { return output_; }
-    void SetOutputText(const std::wstring& text) override { output_ = text; }
-
-  private:
-    std::wstring archive_;
-    std::wstring output_;
-};
-
-class NoFilePrompt final : public tarvane::OpenFilePrompt {
-  public:
-    std::optional<std::wstring> Ask(const tarvane::OpenFileRequest&) override {
-        FAIL("Process opened the file dialog");
-        return std::nullopt;
-    }
-};
-
-class NoFolderBrowser final : public tarvane::FolderBrowser {
-  public:
-    std::wstring BrowseForFolder(const std::wstring&) override {
-        FAIL("Process opened the folder browser");
-        return L"";
-    }
-};
 
 // The real tool and the decoy in place for one case, removed again afterwards.
 class InstalledTools {
@@ -81,23 +54,25 @@ class InstalledTools {
 
 // One press of Process with the settings file holding storedTool and the boxes holding the rest.
 struct Press {
-    Press(const std::wstring& storedTool, std::wstring archive, std::wstring output)
-        : settings(FreshFolder(L"launcher") + L"tarvane.ini"),
-          view(std::move(archive), std::move(output)),
-          dialog(prompt) {
+    Press(const std::wstring& storedTool, const std::wstring& archive, const std::wstring& output)
+        : settings(FreshFolder(L"launcher") + L"tarvane.ini") {
         REQUIRE(settings.Write(tarvane::kPathsSection, tarvane::kArchiveKey, storedTool).ok);
+        view.archive = archive;
+        view.output = output;
     }
     void Run() {
         tarvane::MainContext context{view, dialog, folders, boxes, settings, launcher};
         tarvane::OnProcess(context);
+        CHECK_FALSE(log.Contains("Dialog.ShowOpen"));
+        CHECK_FALSE(log.Contains("Folders.BrowseForFolder"));
     }
 
+    CallLog log;
     tarvane::Win32SettingsFile settings;
-    TextBoxes view;
-    NoFilePrompt prompt;
-    tarvane::CommonDialog dialog;
-    NoFolderBrowser folders;
-    RecordedMessageBoxes boxes;
+    FakeView view{log};
+    FakeFileDialog dialog{log};
+    FakeFolderBrowser folders{log};
+    FakeMessageBoxes boxes{log};
     tarvane::ProcessLauncher launcher;
 };
 
@@ -196,10 +171,8 @@ TEST_CASE("A tool that cannot be started is reported with its path and the syste
 
     REQUIRE(press.boxes.shown.size() == 1);
     const tarvane::Message& shown = press.boxes.shown[0];
-    CAPTURE(ToUtf8(shown.text));
-    CHECK(shown.title == L"Error");
-    CHECK(shown.icon == tarvane::Icon::Critical);
-    CHECK(shown.buttons == tarvane::Buttons::Ok);
+    CAPTURE(shown);
+    CHECK(tarvane::testing::IsErrorBox(shown));
     CHECK(shown.text.find(row.tool) != std::wstring::npos);
     CHECK(shown.text.find(tarvane::SystemErrorText(row.error)) != std::wstring::npos);
     CHECK(ReadToolCalls(kToolFolder).empty());
