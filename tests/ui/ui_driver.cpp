@@ -294,6 +294,48 @@ HWND DialogButton(HWND dialog, const std::wstring& caption) {
     Fail(L"no button \"" + caption + L"\" in the dialog \"" + WindowText(dialog) + L"\"");
 }
 
+namespace {
+
+void WaitUntilGone(HWND dialog) {
+    if (!WaitUntil([&] { return !IsWindow(dialog); })) {
+        Fail(L"the dialog \"" + WindowText(dialog) + L"\" stays open");
+    }
+}
+
+// The file name box of the file-open dialog: an edit box of its own, or the edit box inside a
+// combo box, depending on the dialog's template.
+HWND FileNameBox(HWND fileDialog) {
+    constexpr int kFileNameCombo = 0x47C;  // cmb13
+    constexpr int kFileNameEdit = 0x480;   // edt1
+    if (HWND combo = GetDlgItem(fileDialog, kFileNameCombo); combo && IsWindowVisible(combo)) {
+        if (HWND edit = FindWindowExW(combo, nullptr, L"Edit", nullptr)) {
+            return edit;
+        }
+    }
+    if (HWND edit = GetDlgItem(fileDialog, kFileNameEdit); edit && IsWindowVisible(edit)) {
+        return edit;
+    }
+    Fail(L"no file name box in the dialog \"" + WindowText(fileDialog) + L"\"");
+}
+
+}  // namespace
+
+void Answer(HWND dialog, const std::wstring& button) {
+    Click(DialogButton(dialog, button));
+    WaitUntilGone(dialog);
+}
+
+void ChooseFile(HWND fileDialog, const std::wstring& path) {
+    SetText(FileNameBox(fileDialog), path);
+    Click(GetDlgItem(fileDialog, IDOK));
+    WaitUntilGone(fileDialog);
+}
+
+void CancelDialog(HWND dialog) {
+    Click(GetDlgItem(dialog, IDCANCEL));
+    WaitUntilGone(dialog);
+}
+
 void Click(HWND button) {
     // Posted: a click that opens a modal box would otherwise hold the driver until the box closes.
     PostMessageW(button, BM_CLICK, 0, 0);

@@ -43,6 +43,15 @@ MessageBoxSeen ReadMessageBox(HWND box);
 // The visible push button of a dialog whose caption, without access-key markers, is this.
 HWND DialogButton(HWND dialog, const std::wstring& caption);
 
+// Presses the button of a dialog or message box with this caption, and waits until it is gone.
+void Answer(HWND dialog, const std::wstring& button);
+
+// The file-open dialog: types the path into its file name box and confirms it, as a user would,
+// and waits until the dialog is gone.
+void ChooseFile(HWND fileDialog, const std::wstring& path);
+// Cancels a dialog and waits until it is gone.
+void CancelDialog(HWND dialog);
+
 // Presses a button the way a click does, without waiting for what the click starts.
 void Click(HWND button);
 // Sends a menu or accelerator command to a window, as choosing the menu item does.

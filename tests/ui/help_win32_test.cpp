@@ -1,0 +1,125 @@
+// Help, About and Exit as a user reaches them: F1, the Help menu by mouse and keyboard, and the
+// two ways out through the File menu.
+#include <catch2/catch.hpp>
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/layout.h"
+#include "ui/ui_driver.h"
+
+namespace tarvane::testing {
+namespace {
+
+const std::wstring kUsageText =
+    L"All you have to do is set your Archive.exe path if you havent done so already\r\n\r\n"
+    L"If you havent select Tools -> Set Archive.exe Path\r\n\r\n"
+    L"Then select the SGA that you want to convert, then select the output path!";
+
+const std::vector<std::wstring> kOkOnly{L"OK"};
+
+void RequireUsageBox(const MessageBoxSeen& box) {
+    CHECK(box.text == kUsageText);
+    CHECK(box.buttons == kOkOnly);
+    CHECK(box.icon == BoxIcon::Information);
+}
+
+void TabTo(const StartedWithToolSet& started, int controlId) {
+    HWND control = started.Control(controlId);
+    for (std::size_t presses = 0; started.program.Focus() != control; ++presses) {
+        REQUIRE(presses < 8);
+        PressKey(VK_TAB);
+        WaitUntil([&] { return started.program.Focus() == control; }, 500);
+    }
+}
+
+}  // namespace
+
+TEST_CASE("F1 shows the usage text from anywhere in the window", "[ui][help][keyboard]") {
+    StartedWithToolSet started;
+    started.program.BringToFront(started.window);
+
+    for (int place : {kTxtSGAPath, kTxtSGBOut, kCmdGo}) {
+        CAPTURE(place);
+        TabTo(started, place);
+        PressKey(VK_F1);
+        const MessageBoxSeen box = started.program.WaitForMessageBox(L"Help");
+        RequireUsageBox(box);
+        Answer(box.handle, L"OK");
+        // The focus comes back where it was.
+        CHECK(WaitUntil([&] { return started.program.Focus() == started.Control(place); }));
+    }
+}
+
+TEST_CASE("The Help menu shows the usage text and the About box, by mouse and by keyboard",
+          "[ui][help]") {
+    struct Choice {
+        const char* name;
+        std::function<void(const StartedWithToolSet&)> choose;
+        const wchar_t* title;
+        const wchar_t* text;
+    };
+    const std::array<Choice, 4> choices{{
+        {"Help > How do i use this?",
+         [](const StartedWithToolSet& started) { PostCommand(started.window, kMnuHelpHow); },
+         L"Help", kUsageText.c_str()},
+        {"Alt+H, Enter",
+         [](const StartedWithToolSet& started) {
+             started.program.BringToFront(started.window);
+             PressKey('H', {VK_MENU});
+             PressKey(VK_RETURN);
+         },
+         L"Help", kUsageText.c_str()},
+        {"Help > About",
+         [](const StartedWithToolSet& started) { PostCommand(started.window, kMnuHelpAbout); },
+         L"About", L"Tarvane converter made by Zembrith"},
+        {"Alt+H, Down, Enter",
+         [](const StartedWithToolSet& started) {
+             started.program.BringToFront(started.window);
+             PressKey('H', {VK_MENU});
+             PressKey(VK_DOWN);
+             PressKey(VK_RETURN);
+         },
+         L"About", L"Tarvane converter made by Zembrith"},
+    }};
+
+    StartedWithToolSet started;
+    for (const Choice& choice : choices) {
+        CAPTURE(choice.name);
+        choice.choose(started);
+        const MessageBoxSeen box = started.program.WaitForMessageBox(choice.title);
+        CHECK(box.text == choice.text);
+        CHECK(box.buttons == kOkOnly);
+        CHECK(box.icon == BoxIcon::Information);
+        Answer(box.handle, L"OK");
+        CHECK(started.program.Running());
+        CHECK(IsWindowVisible(started.window));
+    }
+}
+
+TEST_CASE("File > Exit ends the program at once, by mouse and by Alt+F then X", "[ui][help]") {
+    struct WayOut {
+        const char* name;
+        std::function<void(const StartedWithToolSet&)> exit;
+    };
+    const std::array<WayOut, 2> ways{{
+        {"File > Exit",
+         [](const StartedWithToolSet& started) { PostCommand(started.window, kMnuFileExit); }},
+        {"Alt+F, X",
+         [](const StartedWithToolSet& started) {
+             started.program.BringToFront(started.window);
+             PressKey('F', {VK_MENU});
+             PressKey('X');
+         }},
+    }};
+    for (const WayOut& way : ways) {
+        CAPTURE(way.name);
+        StartedWithToolSet started;
+        way.exit(started);
+        CHECK(started.program.WaitForExit());
+    }
+}
+
+}  // namespace tarvane::testing
