@@ -26,7 +26,7 @@ void RequireUsageBox(const MessageBoxSeen& box) {
     CHECK(box.icon == BoxIcon::Information);
 }
 
-void TabTo(const StartedWithToolSet& started, int controlId) {
+void TabTo(const StartedProgram& started, int controlId) {
     HWND control = started.Control(controlId);
     for (std::size_t presses = 0; started.program.Focus() != control; ++presses) {
         REQUIRE(presses < 8);
@@ -38,7 +38,7 @@ void TabTo(const StartedWithToolSet& started, int controlId) {
 }  // namespace
 
 TEST_CASE("F1 shows the usage text from anywhere in the window", "[ui][help][keyboard]") {
-    StartedWithToolSet started;
+    StartedProgram started;
     started.program.BringToFront(started.window);
 
     for (int place : {kTxtSGAPath, kTxtSGBOut, kCmdGo}) {
@@ -57,26 +57,26 @@ TEST_CASE("The Help menu shows the usage text and the About box, by mouse and by
           "[ui][help]") {
     struct Choice {
         const char* name;
-        std::function<void(const StartedWithToolSet&)> choose;
+        std::function<void(const StartedProgram&)> choose;
         const wchar_t* title;
         const wchar_t* text;
     };
     const std::array<Choice, 4> choices{{
         {"Help > How do i use this?",
-         [](const StartedWithToolSet& started) { PostCommand(started.window, kMnuHelpHow); },
-         L"Help", kUsageText.c_str()},
+         [](const StartedProgram& started) { PostCommand(started.window, kMnuHelpHow); }, L"Help",
+         kUsageText.c_str()},
         {"Alt+H, Enter",
-         [](const StartedWithToolSet& started) {
+         [](const StartedProgram& started) {
              started.program.BringToFront(started.window);
              PressKey('H', {VK_MENU});
              PressKey(VK_RETURN);
          },
          L"Help", kUsageText.c_str()},
         {"Help > About",
-         [](const StartedWithToolSet& started) { PostCommand(started.window, kMnuHelpAbout); },
+         [](const StartedProgram& started) { PostCommand(started.window, kMnuHelpAbout); },
          L"About", L"Tarvane converter made by Zembrith"},
         {"Alt+H, Down, Enter",
-         [](const StartedWithToolSet& started) {
+         [](const StartedProgram& started) {
              started.program.BringToFront(started.window);
              PressKey('H', {VK_MENU});
              PressKey(VK_DOWN);
@@ -85,7 +85,7 @@ TEST_CASE("The Help menu shows the usage text and the About box, by mouse and by
          L"About", L"Tarvane converter made by Zembrith"},
     }};
 
-    StartedWithToolSet started;
+    StartedProgram started;
     for (const Choice& choice : choices) {
         CAPTURE(choice.name);
         choice.choose(started);
@@ -102,13 +102,13 @@ TEST_CASE("The Help menu shows the usage text and the About box, by mouse and by
 TEST_CASE("File > Exit ends the program at once, by mouse and by Alt+F then X", "[ui][help]") {
     struct WayOut {
         const char* name;
-        std::function<void(const StartedWithToolSet&)> exit;
+        std::function<void(const StartedProgram&)> exit;
     };
     const std::array<WayOut, 2> ways{{
         {"File > Exit",
-         [](const StartedWithToolSet& started) { PostCommand(started.window, kMnuFileExit); }},
+         [](const StartedProgram& started) { PostCommand(started.window, kMnuFileExit); }},
         {"Alt+F, X",
-         [](const StartedWithToolSet& started) {
+         [](const StartedProgram& started) {
              started.program.BringToFront(started.window);
              PressKey('F', {VK_MENU});
              PressKey('X');
@@ -116,7 +116,7 @@ TEST_CASE("File > Exit ends the program at once, by mouse and by Alt+F then X", 
     }};
     for (const WayOut& way : ways) {
         CAPTURE(way.name);
-        StartedWithToolSet started;
+        StartedProgram started;
         way.exit(started);
         CHECK(started.program.WaitForExit());
     }

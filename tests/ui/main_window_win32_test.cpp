@@ -57,7 +57,7 @@ int ScreenDpi() {
 
 TEST_CASE("The main window has its caption, fixed border and client area", "[ui][window]") {
     REQUIRE(ScreenDpi() == 96);
-    StartedWithToolSet started;
+    StartedProgram started;
 
     CHECK(WindowText(started.window) == L"CoH Tarvane converter by Zembrith");
     const LONG_PTR style = GetWindowLongPtrW(started.window, GWL_STYLE);
@@ -88,7 +88,7 @@ TEST_CASE("The main window has its caption, fixed border and client area", "[ui]
 
 TEST_CASE("Every control of the main window is where the design puts it", "[ui][window]") {
     REQUIRE(ScreenDpi() == 96);
-    StartedWithToolSet started;
+    StartedProgram started;
 
     for (const ExpectedControl& expected : kFixedControls) {
         CAPTURE(expected.id);
@@ -123,7 +123,7 @@ TEST_CASE("Every control of the main window is where the design puts it", "[ui][
 
 TEST_CASE("The focus starts in the archive box and Tab runs through the controls both ways",
           "[ui][window][keyboard]") {
-    StartedWithToolSet started;
+    StartedProgram started;
     REQUIRE(WaitUntil([&] { return started.program.Focus() == started.Control(kTxtSGAPath); }));
     started.program.BringToFront(started.window);
 
@@ -144,7 +144,7 @@ TEST_CASE("The focus starts in the archive box and Tab runs through the controls
 TEST_CASE("Enter and Esc in the text boxes start and close nothing", "[ui][window][keyboard]") {
     const std::wstring toolFolder = FreshFolder(L"ui enter esc");
     InstallFakeTool(toolFolder, L"Archive.exe");
-    StartedWithToolSet started(toolFolder + L"Archive.exe");
+    StartedProgram started(toolFolder + L"Archive.exe");
     SetText(started.Control(kTxtSGAPath), L"C:\\in.sga");
     SetText(started.Control(kTxtSGBOut), L"C:\\out");
     started.program.BringToFront(started.window);
@@ -171,22 +171,22 @@ TEST_CASE("Enter and Esc in the text boxes start and close nothing", "[ui][windo
 TEST_CASE("The Close button and Alt+F4 end the program without a question", "[ui][window]") {
     struct WayToClose {
         const char* name;
-        std::function<void(const StartedWithToolSet&)> close;
+        std::function<void(const StartedProgram&)> close;
     };
     const std::array<WayToClose, 2> ways{{
         {"Close button",
-         [](const StartedWithToolSet& started) {
+         [](const StartedProgram& started) {
              PostMessageW(started.window, WM_SYSCOMMAND, SC_CLOSE, 0);
          }},
         {"Alt+F4",
-         [](const StartedWithToolSet& started) {
+         [](const StartedProgram& started) {
              started.program.BringToFront(started.window);
              PressKey(VK_F4, {VK_MENU});
          }},
     }};
     for (const WayToClose& way : ways) {
         CAPTURE(way.name);
-        StartedWithToolSet started;
+        StartedProgram started;
         way.close(started);
         CHECK(started.program.WaitForExit());
     }

@@ -524,4 +524,19 @@ void TarvaneProcess::BringToFront(HWND window) const {
     }
 }
 
+PreparedSettings::PreparedSettings(const std::optional<std::wstring>& tool) {
+    if (tool) {
+        settings.StoreTool(*tool);
+    } else {
+        settings.Remove();
+    }
+}
+
+HWND MainWindowAfterStart(const TarvaneProcess& program, bool answerFirstStartQuestion) {
+    if (answerFirstStartQuestion) {
+        Answer(program.WaitForDialog(L"Tarvane"), L"No");
+    }
+    return program.WaitForMainWindowShown();
+}
+
 }  // namespace tarvane::testing

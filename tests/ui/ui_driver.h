@@ -117,22 +117,27 @@ class TarvaneProcess {
     PROCESS_INFORMATION process_{};
 };
 
-// The settings file set up before the program starts, and put back afterwards.
-struct SettingsWithTool {
-    explicit SettingsWithTool(const std::wstring& tool) { settings.StoreTool(tool); }
+// The settings file set up before the program starts, and put back afterwards: holding this
+// tool location, or missing when there is none.
+struct PreparedSettings {
+    explicit PreparedSettings(const std::optional<std::wstring>& tool);
     SettingsFileState settings;
 };
 
-// The program with a tool location stored, so no first-start question comes up, and its main
-// window shown.
-struct StartedWithToolSet : SettingsWithTool {
-    explicit StartedWithToolSet(const std::wstring& tool = L"C:\\Tarvane UI\\Archive.exe")
-        : SettingsWithTool(tool) {}
+// The main window once it shows; when the program asks the first-start question, answers No.
+HWND MainWindowAfterStart(const TarvaneProcess& program, bool answerFirstStartQuestion);
+
+// The program started on prepared settings, with its main window shown. By default a tool
+// location is stored, so no first-start question comes up.
+struct StartedProgram : PreparedSettings {
+    explicit StartedProgram(
+        const std::optional<std::wstring>& tool = L"C:\\Tarvane UI\\Archive.exe")
+        : PreparedSettings(tool), window(MainWindowAfterStart(program, !tool)) {}
 
     HWND Control(int id) const { return GetDlgItem(window, id); }
 
     TarvaneProcess program;
-    HWND window = program.WaitForMainWindowShown();
+    HWND window;
 };
 
 }  // namespace tarvane::testing

@@ -1,0 +1,102 @@
+// Process as a user presses it: each missing or unusable input gets its own error box, and a whole
+// extraction reaches the archive tool with exactly the arguments the user chose.
+#include <catch2/catch.hpp>
+
+#include <string>
+#include <vector>
+
+#include "support/win32_files.h"
+#include "ui/layout.h"
+#include "ui/ui_driver.h"
+
+namespace tarvane::testing {
+namespace {
+
+const std::vector<std::wstring> kOkOnly{L"OK"};
+
+// Presses Process and reads the one error box it must bring up; no second box may follow.
+std::wstring ErrorTextAfterProcess(const StartedProgram& started) {
+    Click(started.Control(kCmdGo));
+    const MessageBoxSeen box = started.program.WaitForMessageBox(L"Error");
+    CHECK(box.buttons == kOkOnly);
+    CHECK(box.icon == BoxIcon::Error);
+    Answer(box.handle, L"OK");
+    CHECK(started.program.NoDialogAppears());
+    return box.text;
+}
+
+void FillBoxes(const StartedProgram& started, const std::wstring& archive,
+               const std::wstring& folder) {
+    SetText(started.Control(kTxtSGAPath), archive);
+    SetText(started.Control(kTxtSGBOut), folder);
+}
+
+}  // namespace
+
+TEST_CASE("Process checks the tool, the archive and the output folder in that order",
+          "[ui][extraction]") {
+    const std::wstring toolFolder = FreshFolder(L"ui process checks");
+    InstallFakeTool(toolFolder, L"Archive.exe");
+    // A tool is stored only once the window is up, so the first press finds none.
+    StartedProgram started(std::nullopt);
+
+    SECTION("no tool stored: only the tool's message, whatever the boxes hold") {
+        FillBoxes(started, L"C:\\in.sga", L"C:\\out");
+        CHECK(ErrorTextAfterProcess(started) == L"You must set your Archive.exe path first");
+    }
+    SECTION("tool stored, both boxes empty: only the archive's message") {
+        started.settings.StoreTool(toolFolder + L"Archive.exe");
+        CHECK(ErrorTextAfterProcess(started) ==
+              L"You must select the SGA in which you want to convert");
+    }
+    SECTION("tool and archive, no output folder: only the folder's message") {
+        started.settings.StoreTool(toolFolder + L"Archive.exe");
+        FillBoxes(started, L"C:\\in.sga", L"");
+        CHECK(ErrorTextAfterProcess(started) ==
+              L"You must select an output path for the SGB and files");
+    }
+    SECTION("a double quote in a box is refused, naming the box") {
+        started.settings.StoreTool(toolFolder + L"Archive.exe");
+        FillBoxes(started, L"C:\\in.sga\" -x \"", L"C:\\out");
+        CHECK_THAT(ToUtf8(ErrorTextAfterProcess(started)), Catch::Contains("SGA In"));
+        FillBoxes(started, L"C:\\in.sga", L"C:\\out\" -x \"");
+        CHECK_THAT(ToUtf8(ErrorTextAfterProcess(started)), Catch::Contains("SGB Out"));
+    }
+    CHECK(ReadToolCalls(toolFolder).empty());
+    RemoveTree(toolFolder);
+}
+
+TEST_CASE("A whole extraction starts the archive tool once a press with exactly the chosen paths",
+          "[ui][extraction]") {
+    const std::wstring toolFolder = FreshFolder(L"ui whole extraction\\Company of Heroes");
+    InstallFakeTool(toolFolder, L"Archive.exe");
+    const std::wstring tool = toolFolder + L"Archive.exe";
+    const std::wstring archive = L"C:\\Games\\CoH Data\\Ww2Data.sga";
+    const std::wstring folder = L"D:\\";
+    const std::vector<std::wstring> expectedArgv{tool, L"-a", archive, L"-e", folder};
+
+    // Stored bare by the first start or quoted by the Tools menu: the tool gets the same line.
+    for (const std::wstring& stored : {tool, L"\"" + tool + L"\""}) {
+        CAPTURE(ToUtf8(stored));
+        InstallFakeTool(toolFolder, L"Archive.exe");
+        StartedProgram started(stored);
+        FillBoxes(started, archive, folder);
+
+        Click(started.Control(kCmdGo));
+        const std::vector<ToolCall> first = WaitForToolCalls(toolFolder, 1);
+        REQUIRE(first.size() == 1);
+        CHECK(first[0].argv == expectedArgv);
+        CHECK(started.program.NoDialogAppears());
+
+        Click(started.Control(kCmdGo));
+        const std::vector<ToolCall> both = WaitForToolCalls(toolFolder, 2);
+        REQUIRE(both.size() == 2);
+        CHECK(both[1].argv == expectedArgv);
+
+        CHECK(WindowText(started.Control(kTxtSGAPath)) == archive);
+        CHECK(WindowText(started.Control(kTxtSGBOut)) == folder);
+    }
+    RemoveTree(FreshFolder(L"ui whole extraction"));
+}
+
+}  // namespace tarvane::testing
