@@ -5,8 +5,7 @@
 #   scripts/package.sh [--win32-build DIR] [--win64-build DIR] [OUT_DIR]
 #
 # OUT_DIR defaults to dist/. Each build folder defaults to build/ship-win32 or build/ship-win64;
-# a folder that holds no configured build yet is configured from its preset (without the tests,
-# which a package does not need), and only Tarvane.exe is built in it.
+# only Tarvane.exe is built in it (see ship-build.sh).
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -33,14 +32,6 @@ if [ -z "$version" ]; then
     echo "TARVANE_VERSION_TEXT not found in resources/version.h" >&2
     exit 1
 fi
-
-build_exe() {
-    local preset=$1 folder=${build[$1]}
-    if [ ! -f "$folder/CMakeCache.txt" ]; then
-        cmake --preset "$preset" -B "$folder" -DBUILD_TESTING=OFF >/dev/null
-    fi
-    cmake --build "$folder" --target Tarvane -j 2 >/dev/null
-}
 
 check_size_budget() {
     local size
@@ -73,7 +64,7 @@ make_zip() {
 stamp=$(git -C "$root" log -1 --format=%ct 2>/dev/null || date +%s)
 mkdir -p "$out"
 for preset in win32 win64; do
-    build_exe "$preset"
+    "$root/scripts/ship-build.sh" "$preset" "${build[$preset]}"
 done
 check_size_budget
 for preset in win32 win64; do

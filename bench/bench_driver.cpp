@@ -1,0 +1,256 @@
+// Times Tarvane.exe against bare baselines measured in the same run, and prints a table of the
+// medians and their ratios:
+//   start-up  from process creation to the main window visible, against bare_window.exe;
+//   launch    from the Process click to the archive tool's test double running, against a bare
+//             CreateProcessW of the same test double with the same command line;
+//   memory    peak working set with the window open, against bare_window.exe.
+//
+//   bench_driver TARVANE_EXE BARE_WINDOW_EXE FAKE_TOOL_EXE [RUNS]
+//
+// Tarvane's settings must already name FAKE_TOOL_EXE as the archive tool, so that no first-start
+// question comes up. The test double logs each start to archive-calls.txt beside itself; the
+// tool counts as running once its record appears there.
+#include <windows.h>
+#include <psapi.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "ui/command_line.h"
+#include "ui/layout.h"
+
+namespace {
+
+constexpr DWORD kTimeoutMs = 20000;
+const std::wstring kArchive = L"C:\\bench\\in.sga";
+const std::wstring kOutputFolder = L"C:\\bench\\out";
+
+[[noreturn]] void Fail(const char* what) {
+    std::fprintf(stderr, "bench_driver: %s (error %lu)\n", what, GetLastError());
+    std::exit(1);
+}
+
+double Milliseconds() {
+    static const double ticksPerMs = [] {
+        LARGE_INTEGER frequency;
+        QueryPerformanceFrequency(&frequency);
+        return static_cast<double>(frequency.QuadPart) / 1000.0;
+    }();
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return static_cast<double>(now.QuadPart) / ticksPerMs;
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+PROCESS_INFORMATION Start(const std::wstring& program, const std::wstring& commandLine,
+                          DWORD flags) {
+    std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
+    line.push_back(L'\0');
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE, flags, nullptr,
+                        nullptr, &startup, &started)) {
+        Fail("CreateProcessW failed");
+    }
+    CloseHandle(started.hThread);
+    return started;
+}
+
+struct WindowSearch {
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK MatchVisibleWindow(HWND window, LPARAM lParam) {
+    auto* search = reinterpret_cast<WindowSearch*>(lParam);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == search->processId && IsWindowVisible(window)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND WaitForVisibleWindow(DWORD processId) {
+    const double deadline = Milliseconds() + kTimeoutMs;
+    while (Milliseconds() < deadline) {
+        WindowSearch search{processId, nullptr};
+        EnumWindows(MatchVisibleWindow, reinterpret_cast<LPARAM>(&search));
+        if (search.found != nullptr) {
+            return search.found;
+        }
+        Sleep(1);
+    }
+    Fail("no window became visible");
+}
+
+// A program started by Start() with its window visible.
+struct OpenWindow {
+    PROCESS_INFORMATION process;
+    HWND window;
+    double startupMs;
+};
+
+OpenWindow OpenProgram(const std::wstring& program) {
+    const double begin = Milliseconds();
+    const PROCESS_INFORMATION process = Start(program, L"\"" + program + L"\"", 0);
+    const HWND window = WaitForVisibleWindow(process.dwProcessId);
+    return {process, window, Milliseconds() - begin};
+}
+
+void CloseProgram(const OpenWindow& open) {
+    PostMessageW(open.window, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(open.process.hProcess, kTimeoutMs) != WAIT_OBJECT_0) {
+        Fail("a program did not close");
+    }
+    CloseHandle(open.process.hProcess);
+}
+
+double PeakWorkingSetMiB(HANDLE process) {
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof(counters);
+    if (!GetProcessMemoryInfo(process, &counters, sizeof(counters))) {
+        Fail("GetProcessMemoryInfo failed");
+    }
+    return static_cast<double>(counters.PeakWorkingSetSize) / (1024.0 * 1024.0);
+}
+
+void RequireTarvaneMainWindow(HWND window) {
+    if (GetDlgItem(window, tarvane::kCmdGo) == nullptr) {
+        Fail("the first window of Tarvane.exe is not its main window: are its settings prepared?");
+    }
+}
+
+struct Pair {
+    std::vector<double> program;
+    std::vector<double> baseline;
+};
+
+// Start-up time and peak working set, the two programs taking turns.
+void MeasureStartup(const std::wstring& tarvane, const std::wstring& bare, int runs,
+                    Pair& startupMs, Pair& memoryMiB) {
+    for (int run = 0; run < runs; ++run) {
+        for (const bool isTarvane : {true, false}) {
+            const OpenWindow open = OpenProgram(isTarvane ? tarvane : bare);
+            if (isTarvane) {
+                RequireTarvaneMainWindow(open.window);
+            }
+            Sleep(300);  // let the window finish painting before the peak is read
+            (isTarvane ? startupMs.program : startupMs.baseline).push_back(open.startupMs);
+            (isTarvane ? memoryMiB.program : memoryMiB.baseline)
+                .push_back(PeakWorkingSetMiB(open.process.hProcess));
+            CloseProgram(open);
+        }
+    }
+}
+
+std::wstring LogBesideTool(const std::wstring& tool) {
+    return tool.substr(0, tool.find_last_of(L'\\') + 1) + L"archive-calls.txt";
+}
+
+long long FileSize(const std::wstring& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) {
+        return 0;
+    }
+    return (static_cast<long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+// Waits until the tool's log has grown past sizeBefore, and answers the time it took since begin.
+double WaitForToolRecord(const std::wstring& log, long long sizeBefore, double begin) {
+    const double deadline = begin + kTimeoutMs;
+    while (Milliseconds() < deadline) {
+        if (FileSize(log) > sizeBefore) {
+            return Milliseconds() - begin;
+        }
+        Sleep(1);
+    }
+    Fail("the archive tool's test double did not run");
+}
+
+void SetText(HWND window, int controlId, const std::wstring& text) {
+    SendMessageW(GetDlgItem(window, controlId), WM_SETTEXT, 0,
+                 reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+// From the Process click to the tool running, against starting the tool directly. A GUI program
+// without a console, as Tarvane is, gives a console tool a new console; the baseline asks for
+// one too, so that both pay the same.
+Pair MeasureLaunch(const std::wstring& tarvane, const std::wstring& tool, int runs) {
+    const OpenWindow open = OpenProgram(tarvane);
+    RequireTarvaneMainWindow(open.window);
+    SetText(open.window, tarvane::kTxtSGAPath, kArchive);
+    SetText(open.window, tarvane::kTxtSGBOut, kOutputFolder);
+    const HWND process = GetDlgItem(open.window, tarvane::kCmdGo);
+    const std::wstring log = LogBesideTool(tool);
+    const std::wstring commandLine = tarvane::ExtractCommand(tool, kArchive, kOutputFolder);
+
+    Pair launchMs;
+    for (int run = 0; run < runs; ++run) {
+        long long size = FileSize(log);
+        double begin = Milliseconds();
+        PostMessageW(open.window, WM_COMMAND, MAKEWPARAM(tarvane::kCmdGo, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(process));
+        launchMs.program.push_back(WaitForToolRecord(log, size, begin));
+        Sleep(200);  // let the tool finish before the next start
+
+        size = FileSize(log);
+        begin = Milliseconds();
+        const PROCESS_INFORMATION started = Start(tool, commandLine, CREATE_NEW_CONSOLE);
+        launchMs.baseline.push_back(WaitForToolRecord(log, size, begin));
+        WaitForSingleObject(started.hProcess, kTimeoutMs);
+        CloseHandle(started.hProcess);
+        Sleep(200);
+    }
+    CloseProgram(open);
+    return launchMs;
+}
+
+void PrintRow(const char* name, const char* unit, const Pair& pair, double target) {
+    const double program = Median(pair.program);
+    const double baseline = Median(pair.baseline);
+    const double ratio = program / baseline;
+    std::printf("%-9s %4zu %10.1f %10.1f  %-4s %6.2f  <= %.2f  %s\n", name, pair.program.size(),
+                program, baseline, unit, ratio, target, ratio <= target ? "met" : "MISSED");
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 4) {
+        std::fprintf(stderr,
+                     "usage: bench_driver TARVANE_EXE BARE_WINDOW_EXE FAKE_TOOL_EXE [RUNS]\n");
+        return 2;
+    }
+    const std::wstring tarvane = argv[1];
+    const std::wstring bare = argv[2];
+    const std::wstring tool = argv[3];
+    const int runs = argc > 4 ? std::max(1, _wtoi(argv[4])) : 15;
+
+    Pair startupMs;
+    Pair memoryMiB;
+    MeasureStartup(tarvane, bare, runs, startupMs, memoryMiB);
+    const Pair launchMs = MeasureLaunch(tarvane, tool, runs);
+
+    std::printf("%-9s %4s %10s %10s  %-4s %6s  %s\n", "measure", "runs", "Tarvane", "baseline",
+                "unit", "ratio", "target");
+    PrintRow("start-up", "ms", startupMs, 1.25);
+    PrintRow("launch", "ms", launchMs, 1.10);
+    PrintRow("memory", "MiB", memoryMiB, 1.5);
+    std::printf(
+        "Medians. Start-up and memory (peak working set) against bare_window.exe; launch "
+        "against a bare CreateProcessW of the test double.\n");
+    return 0;
+}
