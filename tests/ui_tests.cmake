@@ -5,6 +5,7 @@ add_executable(ui_tests
     ui/main_window_win32_test.cpp
     ui/help_win32_test.cpp
     ui/extraction_win32_test.cpp
+    ui/tool_location_win32_test.cpp
 )
 target_link_libraries(ui_tests PRIVATE test_support_win32 tarvane_win32)
 tarvane_compile_options(ui_tests)

@@ -303,19 +303,26 @@ void WaitUntilGone(HWND dialog) {
 }
 
 // The file name box of the file-open dialog: an edit box of its own, or the edit box inside a
-// combo box, depending on the dialog's template.
+// combo box (a ComboBoxEx under Wine), depending on the dialog's template.
 HWND FileNameBox(HWND fileDialog) {
     constexpr int kFileNameCombo = 0x47C;  // cmb13
     constexpr int kFileNameEdit = 0x480;   // edt1
     if (HWND combo = GetDlgItem(fileDialog, kFileNameCombo); combo && IsWindowVisible(combo)) {
-        if (HWND edit = FindWindowExW(combo, nullptr, L"Edit", nullptr)) {
-            return edit;
+        for (HWND inside : Children(combo)) {
+            if (ClassNameOf(inside) == L"Edit") {
+                return inside;
+            }
         }
     }
     if (HWND edit = GetDlgItem(fileDialog, kFileNameEdit); edit && IsWindowVisible(edit)) {
         return edit;
     }
-    Fail(L"no file name box in the dialog \"" + WindowText(fileDialog) + L"\"");
+    std::wstring controls;
+    for (HWND child : Children(fileDialog)) {
+        controls += L" [" + ClassNameOf(child) + L" " + std::to_wstring(GetDlgCtrlID(child)) +
+                    (IsWindowVisible(child) ? L" shown]" : L" hidden]");
+    }
+    Fail(L"no file name box in the dialog \"" + WindowText(fileDialog) + L"\":" + controls);
 }
 
 }  // namespace

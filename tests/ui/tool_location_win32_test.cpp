@@ -1,0 +1,111 @@
+// Where Archive.exe lives, as a user tells the program: the first-start question and
+// Tools > Set Archive.exe Path, through the real file-open dialog.
+#include <catch2/catch.hpp>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "support/win32_files.h"
+#include "ui/layout.h"
+#include "ui/ui_driver.h"
+
+namespace tarvane::testing {
+namespace {
+
+constexpr wchar_t kToolDialogTitle[] = L"Select Archive.exe in CoH folder";
+
+// The first-start question, read while the main window is still hidden.
+HWND WaitForFirstStartQuestion(const TarvaneProcess& program) {
+    const MessageBoxSeen question = program.WaitForMessageBox(L"Tarvane");
+    CHECK(question.text ==
+          L"You need to set your Archive.exe path\r\nwould you like to do that now?");
+    CHECK(question.buttons == std::vector<std::wstring>{L"Yes", L"No"});
+    CHECK(question.icon == BoxIcon::Question);
+    HWND window = program.MainWindow();
+    CHECK((window == nullptr || !IsWindowVisible(window)));
+    return question.handle;
+}
+
+struct InstalledTool {
+    InstalledTool() { InstallFakeTool(folder, L"Archive.exe"); }
+    ~InstalledTool() { RemoveTree(folder); }
+    InstalledTool(const InstalledTool&) = delete;
+    InstalledTool& operator=(const InstalledTool&) = delete;
+
+    const std::wstring folder = FreshFolder(L"ui tool location\\Company of Heroes");
+    const std::wstring path = folder + L"Archive.exe";
+};
+
+}  // namespace
+
+TEST_CASE("The first start asks for Archive.exe before the window shows", "[ui][tool]") {
+    const InstalledTool tool;
+    const PreparedSettings noSettings(std::nullopt);
+
+    SECTION("No: nothing is stored, the window shows, and the next start asks again") {
+        {
+            const TarvaneProcess program;
+            Answer(WaitForFirstStartQuestion(program), L"No");
+            program.WaitForMainWindowShown();
+            CHECK(noSettings.settings.StoredTool() == std::nullopt);
+        }
+        const TarvaneProcess again;
+        Answer(WaitForFirstStartQuestion(again), L"No");
+        again.WaitForMainWindowShown();
+    }
+    SECTION("Yes, then a file chosen: its path is stored bare") {
+        const TarvaneProcess program;
+        Answer(WaitForFirstStartQuestion(program), L"Yes");
+        const HWND dialog = program.WaitForDialog(kToolDialogTitle);
+        CHECK(!IsWindowVisible(program.MainWindow()));
+        ChooseFile(dialog, tool.path);
+        program.WaitForMainWindowShown();
+        CHECK(noSettings.settings.StoredTool() == tool.path);
+    }
+    SECTION("Yes, then the dialog cancelled: nothing is stored") {
+        const TarvaneProcess program;
+        Answer(WaitForFirstStartQuestion(program), L"Yes");
+        CancelDialog(program.WaitForDialog(kToolDialogTitle));
+        program.WaitForMainWindowShown();
+        CHECK(noSettings.settings.StoredTool() == std::nullopt);
+    }
+}
+
+TEST_CASE("A stored location keeps the first-start question away", "[ui][tool]") {
+    const StartedProgram started(L"C:\\Games\\Archive.exe");
+    CHECK(started.program.Dialogs().empty());
+}
+
+TEST_CASE("Tools > Set Archive.exe Path stores the chosen file quoted; a cancel changes nothing",
+          "[ui][tool]") {
+    const InstalledTool tool;
+    const std::wstring oldTool = L"C:\\Old Place\\Archive.exe";
+    const StartedProgram started(oldTool);
+    SetText(started.Control(kTxtSGAPath), L"C:\\typed.sga");
+    SetText(started.Control(kTxtSGBOut), L"C:\\typed out");
+
+    SECTION("chosen from the menu") {
+        PostCommand(started.window, kMnuToolsPath);
+        ChooseFile(started.program.WaitForDialog(kToolDialogTitle), tool.path);
+        CHECK(started.settings.StoredTool() == L"\"" + tool.path + L"\"");
+    }
+    SECTION("chosen by Alt+T, Enter") {
+        started.program.BringToFront(started.window);
+        PressKey('T', {VK_MENU});
+        PressKey(VK_RETURN);
+        ChooseFile(started.program.WaitForDialog(kToolDialogTitle), tool.path);
+        CHECK(started.settings.StoredTool() == L"\"" + tool.path + L"\"");
+    }
+    SECTION("cancelled") {
+        PostCommand(started.window, kMnuToolsPath);
+        CancelDialog(started.program.WaitForDialog(kToolDialogTitle));
+        CHECK(started.settings.StoredTool() == oldTool);
+    }
+    // No confirmation follows, and what the user typed stays.
+    CHECK(started.program.NoDialogAppears());
+    CHECK(WindowText(started.Control(kTxtSGAPath)) == L"C:\\typed.sga");
+    CHECK(WindowText(started.Control(kTxtSGBOut)) == L"C:\\typed out");
+}
+
+}  // namespace tarvane::testing
