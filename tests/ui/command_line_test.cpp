@@ -76,8 +76,9 @@ TEST_CASE("The tool's own path is its first argument, blanks and all") {
 
 TEST_CASE("An argument with quotes inside still arrives as one argument") {
     // The Process check refuses such text; the quoting itself must not depend on that.
-    for (const std::wstring& text :
+    for (const wchar_t* quoted :
          {LR"(a"b)", LR"(")", LR"(a\"b)", LR"(a\\"b)", LR"(x\" -e "y)", LR"("quoted\")"}) {
+        const std::wstring text = quoted;
         CAPTURE(Printable(text));
         CHECK(ParseWindowsCommandLine(L"p " + QuoteArgument(text)) == Args{L"p", text});
     }
