@@ -6,6 +6,7 @@ add_executable(ui_tests
     ui/help_win32_test.cpp
     ui/extraction_win32_test.cpp
     ui/tool_location_win32_test.cpp
+    ui/pickers_win32_test.cpp
 )
 target_link_libraries(ui_tests PRIVATE test_support_win32 tarvane_win32)
 tarvane_compile_options(ui_tests)

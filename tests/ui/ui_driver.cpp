@@ -1,6 +1,8 @@
 #include "ui/ui_driver.h"
 
 #include <algorithm>
+#include <commctrl.h>
+
 #include <array>
 #include <cstdint>
 #include <stdexcept>
@@ -161,6 +163,64 @@ BoxIcon IconShownBy(HWND box) {
     return BoxIcon::None;
 }
 
+// --- The folder browser's tree -----------------------------------------------------------------
+
+// The text of a tree item in another process: the item record and its text buffer must lie in
+// that process's memory, where the tree control writes.
+std::wstring TreeItemText(HANDLE process, HWND tree, HTREEITEM item) {
+    constexpr std::size_t kTextChars = MAX_PATH;
+    const std::size_t size = sizeof(TVITEMW) + kTextChars * sizeof(wchar_t);
+    auto* remote = static_cast<char*>(
+        VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+    if (remote == nullptr) {
+        Fail(L"cannot reach the program's memory");
+    }
+    TVITEMW request{};
+    request.mask = TVIF_TEXT;
+    request.hItem = item;
+    request.pszText = reinterpret_cast<wchar_t*>(remote + sizeof(TVITEMW));
+    request.cchTextMax = kTextChars;
+    std::array<wchar_t, kTextChars> text{};
+    WriteProcessMemory(process, remote, &request, sizeof(request), nullptr);
+    DWORD_PTR answered = 0;
+    if (SendMessageTimeoutW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(remote),
+                            SMTO_ABORTIFHUNG, kSendTimeoutMs, &answered) &&
+        answered) {
+        ReadProcessMemory(process, remote + sizeof(TVITEMW), text.data(),
+                          kTextChars * sizeof(wchar_t), nullptr);
+    }
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    text.back() = L'\0';
+    return text.data();
+}
+
+HTREEITEM NextTreeItem(HWND tree, UINT relation, HTREEITEM from) {
+    return reinterpret_cast<HTREEITEM>(
+        SendMessageW(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(from)));
+}
+
+bool ItemMatches(const std::wstring& text, const std::wstring& wanted) {
+    const std::wstring drive = L"(" + wanted + L")";
+    return lstrcmpiW(text.c_str(), wanted.c_str()) == 0 ||
+           (text.size() >= drive.size() &&
+            lstrcmpiW(text.substr(text.size() - drive.size()).c_str(), drive.c_str()) == 0);
+}
+
+// The child of parent whose text matches, after expanding parent so that its children exist.
+HTREEITEM ChildItem(HANDLE process, HWND tree, HTREEITEM parent, const std::wstring& wanted) {
+    SendMessageW(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(parent));
+    std::wstring seen;
+    for (HTREEITEM child = NextTreeItem(tree, TVGN_CHILD, parent); child != nullptr;
+         child = NextTreeItem(tree, TVGN_NEXT, child)) {
+        const std::wstring text = TreeItemText(process, tree, child);
+        if (ItemMatches(text, wanted)) {
+            return child;
+        }
+        seen += L" \"" + text + L"\"";
+    }
+    Fail(L"no item \"" + wanted + L"\" in the folder tree; there are:" + seen);
+}
+
 // --- Keyboard ----------------------------------------------------------------------------------
 
 INPUT KeyInput(WORD key, bool release) {
@@ -282,6 +342,15 @@ MessageBoxSeen ReadMessageBox(HWND box) {
     }
     seen.icon = IconShownBy(box);
     return seen;
+}
+
+bool DialogShowsText(HWND dialog, const std::wstring& text) {
+    for (HWND child : Children(dialog)) {
+        if (IsWindowVisible(child) && WindowText(child) == text) {
+            return true;
+        }
+    }
+    return false;
 }
 
 HWND DialogButton(HWND dialog, const std::wstring& caption) {
@@ -514,6 +583,20 @@ MessageBoxSeen TarvaneProcess::WaitForMessageBox(const std::wstring& title) cons
 
 bool TarvaneProcess::NoDialogAppears() const {
     return !WaitUntil([&] { return !Dialogs().empty(); }, kSettleMs);
+}
+
+void TarvaneProcess::ChooseFolder(HWND browser, const std::vector<std::wstring>& itemPath) const {
+    HWND tree = FindWindowExW(browser, nullptr, WC_TREEVIEWW, nullptr);
+    if (tree == nullptr) {
+        Fail(L"no folder tree in \"" + WindowText(browser) + L"\"");
+    }
+    HTREEITEM item = NextTreeItem(tree, TVGN_ROOT, nullptr);
+    for (const std::wstring& name : itemPath) {
+        item = ChildItem(process_.hProcess, tree, item, name);
+    }
+    SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+    Click(GetDlgItem(browser, IDOK));
+    WaitUntilGone(browser);
 }
 
 HWND TarvaneProcess::Focus() const {

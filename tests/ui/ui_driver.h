@@ -40,6 +40,9 @@ struct MessageBoxSeen {
 // Reads a message box as it is on screen; the icon is recognised by its pixels.
 MessageBoxSeen ReadMessageBox(HWND box);
 
+// True when a visible control of the dialog shows exactly this text.
+bool DialogShowsText(HWND dialog, const std::wstring& text);
+
 // The visible push button of a dialog whose caption, without access-key markers, is this.
 HWND DialogButton(HWND dialog, const std::wstring& caption);
 
@@ -105,6 +108,11 @@ class TarvaneProcess {
     MessageBoxSeen WaitForMessageBox(const std::wstring& title) const;
     // True when no dialog of the program comes up within kSettleMs.
     bool NoDialogAppears() const;
+
+    // The folder browser: opens the tree item by item along itemPath, starting below the
+    // desktop, selects the last one and confirms it, as a user would, and waits until the
+    // browser is gone. An item matches by its text, or a drive by the "(C:)" its text ends with.
+    void ChooseFolder(HWND browser, const std::vector<std::wstring>& itemPath) const;
 
     // The control of the program that has the keyboard focus.
     HWND Focus() const;

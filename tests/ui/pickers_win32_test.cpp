@@ -1,0 +1,63 @@
+// The two "..." buttons as a user works them: the archive through the file-open dialog, the output
+// folder through the shell's folder browser. A cancelled picker leaves its box as it was.
+#include <catch2/catch.hpp>
+
+#include <string>
+
+#include "support/win32_files.h"
+#include "ui/layout.h"
+#include "ui/ui_driver.h"
+
+namespace tarvane::testing {
+
+TEST_CASE("The archive picker puts the chosen file into the archive box; a cancel keeps the text",
+          "[ui][pickers]") {
+    const std::wstring folder = FreshFolder(L"ui archive picker\\Data Files");
+    const std::wstring archive = folder + L"Ww2Data.sga";
+    WriteWholeFile(archive, "SGA");
+    const StartedProgram started;
+    SetText(started.Control(kTxtSGAPath), L"C:\\typed by hand.sga");
+
+    Click(started.Control(kCmdSGABrowse));
+    CancelDialog(started.program.WaitForDialog(L"Select SGA to be converted"));
+    CHECK(WindowText(started.Control(kTxtSGAPath)) == L"C:\\typed by hand.sga");
+
+    Click(started.Control(kCmdSGABrowse));
+    ChooseFile(started.program.WaitForDialog(L"Select SGA to be converted"), archive);
+    CHECK(WindowText(started.Control(kTxtSGAPath)) == archive);
+
+    // A later cancel keeps the chosen file too: nothing stale comes back.
+    Click(started.Control(kCmdSGABrowse));
+    CancelDialog(started.program.WaitForDialog(L"Select SGA to be converted"));
+    CHECK(WindowText(started.Control(kTxtSGAPath)) == archive);
+    CHECK(WindowText(started.Control(kTxtSGBOut)).empty());
+    RemoveTree(FreshFolder(L"ui archive picker"));
+}
+
+TEST_CASE(
+    "The folder picker puts the folder chosen in the browser into the output box; a cancel "
+    "keeps the text",
+    "[ui][pickers]") {
+    // On drive C: of the test prefix, so that the browser's tree reaches it in three steps.
+    const std::wstring output = L"C:\\tarvane ui output";
+    RemoveTree(output);
+    REQUIRE(CreateDirectoryW(output.c_str(), nullptr));
+    const StartedProgram started;
+    SetText(started.Control(kTxtSGBOut), L"C:\\typed output");
+
+    Click(started.Control(kCmdSGBBrowse));
+    const HWND cancelled = started.program.WaitForDialog(L"Browse for Folder");
+    CHECK(GetWindow(cancelled, GW_OWNER) == started.window);
+    CHECK(DialogShowsText(cancelled, L"Please select WW2\\Data folder"));
+    CancelDialog(cancelled);
+    CHECK(WindowText(started.Control(kTxtSGBOut)) == L"C:\\typed output");
+
+    Click(started.Control(kCmdSGBBrowse));
+    started.program.ChooseFolder(started.program.WaitForDialog(L"Browse for Folder"),
+                                 {L"My Computer", L"C:", L"tarvane ui output"});
+    CHECK(WindowText(started.Control(kTxtSGBOut)) == output);
+    CHECK(WindowText(started.Control(kTxtSGAPath)).empty());
+    RemoveTree(output);
+}
+
+}  // namespace tarvane::testing
