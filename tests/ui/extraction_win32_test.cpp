@@ -99,4 +99,31 @@ TEST_CASE("A whole extraction starts the archive tool once a press with exactly 
     RemoveTree(FreshFolder(L"ui whole extraction"));
 }
 
+TEST_CASE("A whole extraction done with the pickers alone reaches the archive tool",
+          "[ui][extraction][pickers]") {
+    const std::wstring toolFolder = FreshFolder(L"ui extraction by mouse\\Company of Heroes");
+    InstallFakeTool(toolFolder, L"Archive.exe");
+    const std::wstring archive = toolFolder + L"Ww2Data.sga";
+    WriteWholeFile(archive, "SGA");
+    // On drive C: of the test prefix, so that the browser's tree reaches it in three steps.
+    const std::wstring output = L"C:\\tarvane ui unpacked";
+    RemoveTree(output);
+    REQUIRE(CreateDirectoryW(output.c_str(), nullptr));
+    const StartedProgram started(L"\"" + toolFolder + L"Archive.exe\"");
+
+    Click(started.Control(kCmdSGABrowse));
+    ChooseFile(started.program.WaitForDialog(L"Select SGA to be converted"), archive);
+    Click(started.Control(kCmdSGBBrowse));
+    started.program.ChooseFolder(started.program.WaitForDialog(L"Browse for Folder"),
+                                 {L"My Computer", L"C:", L"tarvane ui unpacked"});
+    Click(started.Control(kCmdGo));
+
+    const std::vector<ToolCall> calls = WaitForToolCalls(toolFolder, 1);
+    REQUIRE(calls.size() == 1);
+    CHECK(calls[0].argv ==
+          std::vector<std::wstring>{toolFolder + L"Archive.exe", L"-a", archive, L"-e", output});
+    RemoveTree(output);
+    RemoveTree(FreshFolder(L"ui extraction by mouse"));
+}
+
 }  // namespace tarvane::testing

@@ -89,6 +89,7 @@ TEST_CASE("Tools > Set Archive.exe Path stores the chosen file quoted; a cancel 
         PostCommand(started.window, kMnuToolsPath);
         ChooseFile(started.program.WaitForDialog(kToolDialogTitle), tool.path);
         CHECK(started.settings.StoredTool() == L"\"" + tool.path + L"\"");
+        CHECK(WindowText(started.Control(kTxtSGAPath)) == L"C:\\typed.sga");
     }
     SECTION("chosen by Alt+T, Enter") {
         started.program.BringToFront(started.window);
@@ -96,15 +97,26 @@ TEST_CASE("Tools > Set Archive.exe Path stores the chosen file quoted; a cancel 
         PressKey(VK_RETURN);
         ChooseFile(started.program.WaitForDialog(kToolDialogTitle), tool.path);
         CHECK(started.settings.StoredTool() == L"\"" + tool.path + L"\"");
+        CHECK(WindowText(started.Control(kTxtSGAPath)) == L"C:\\typed.sga");
     }
     SECTION("cancelled") {
         PostCommand(started.window, kMnuToolsPath);
         CancelDialog(started.program.WaitForDialog(kToolDialogTitle));
         CHECK(started.settings.StoredTool() == oldTool);
+        CHECK(WindowText(started.Control(kTxtSGAPath)) == L"C:\\typed.sga");
+    }
+    SECTION("cancelled after an archive was picked: the archive does not become the tool") {
+        const std::wstring archive = tool.folder + L"Ww2Data.sga";
+        WriteWholeFile(archive, "SGA");
+        Click(started.Control(kCmdSGABrowse));
+        ChooseFile(started.program.WaitForDialog(L"Select SGA to be converted"), archive);
+        PostCommand(started.window, kMnuToolsPath);
+        CancelDialog(started.program.WaitForDialog(kToolDialogTitle));
+        CHECK(started.settings.StoredTool() == oldTool);
+        CHECK(WindowText(started.Control(kTxtSGAPath)) == archive);
     }
     // No confirmation follows, and what the user typed stays.
     CHECK(started.program.NoDialogAppears());
-    CHECK(WindowText(started.Control(kTxtSGAPath)) == L"C:\\typed.sga");
     CHECK(WindowText(started.Control(kTxtSGBOut)) == L"C:\\typed out");
 }
 
