@@ -283,6 +283,24 @@ std::wstring Describe(const std::vector<HWND>& windows) {
 
 }  // namespace
 
+std::ostream& operator<<(std::ostream& out, BoxIcon icon) {
+    switch (icon) {
+        case BoxIcon::None:
+            return out << "no icon";
+        case BoxIcon::Error:
+            return out << "error icon";
+        case BoxIcon::Question:
+            return out << "question icon";
+        case BoxIcon::Warning:
+            return out << "warning icon";
+        case BoxIcon::Information:
+            return out << "information icon";
+        case BoxIcon::Unrecognised:
+            break;
+    }
+    return out << "unrecognised icon";
+}
+
 bool WaitUntil(const std::function<bool()>& condition, unsigned timeoutMs) {
     const DWORD start = GetTickCount();
     for (;;) {

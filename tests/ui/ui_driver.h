@@ -9,6 +9,7 @@
 #include <functional>
 #include <initializer_list>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,8 @@ std::wstring ClassNameOf(HWND window);
 RECT RectInParent(HWND child);
 
 enum class BoxIcon { None, Error, Question, Warning, Information, Unrecognised };
+// For test failure messages.
+std::ostream& operator<<(std::ostream& out, BoxIcon icon);
 
 // What a message box shows. Button captions are without their access-key markers, left to right.
 struct MessageBoxSeen {
