@@ -23,7 +23,7 @@
 
 namespace tarvane {
 
-// Readable failure output for wide text: ASCII as it is, anything else as \uXXXX.
+// Readable failure output for wide text: ASCII as it is, anything else as \uXXXX (\UXXXXXXXX).
 inline std::string Printable(const std::wstring& text) {
     static const char kHex[] = "0123456789abcdef";
     std::string out;
@@ -33,8 +33,9 @@ inline std::string Printable(const std::wstring& text) {
             out += static_cast<char>(code);
             continue;
         }
-        out += "\\u";
-        for (int shift = 12; shift >= 0; shift -= 4) {
+        const bool beyondBmp = code > 0xffff;  // only where wchar_t holds 32 bits
+        out += beyondBmp ? "\\U" : "\\u";
+        for (int shift = beyondBmp ? 28 : 12; shift >= 0; shift -= 4) {
             out += kHex[(code >> shift) & 0xf];
         }
     }
