@@ -120,4 +120,47 @@ TEST_CASE("Tools > Set Archive.exe Path stores the chosen file quoted; a cancel 
     CHECK(WindowText(started.Control(kTxtSGBOut)) == L"C:\\typed out");
 }
 
+TEST_CASE("A store that cannot be made is reported, and the old value stays", "[ui][tool]") {
+    const std::wstring oldTool = L"C:\\Old Place\\Archive.exe";
+
+    SECTION("a path too long for the settings gets the settings' own message") {
+        // 254 characters: with the two quotes that the Tools menu adds, one more than fits.
+        const std::wstring top = L"C:\\" + std::wstring(120, L'a') + L"\\";
+        const std::wstring folder = top + std::wstring(118, L'b') + L"\\";
+        const std::wstring longTool = folder + L"Archive.exe";
+        REQUIRE(longTool.size() == 254);
+        RemoveTree(top);
+        REQUIRE(CreateDirectoryW(top.c_str(), nullptr));
+        REQUIRE(CreateDirectoryW(folder.c_str(), nullptr));
+        WriteWholeFile(longTool, "MZ");
+        const StartedProgram started(oldTool);
+
+        PostCommand(started.window, kMnuToolsPath);
+        ChooseFile(started.program.WaitForDialog(kToolDialogTitle), longTool);
+        const MessageBoxSeen box = started.program.WaitForMessageBox(L"tarvane");
+        CHECK(box.text == L"Can't write more than 255 characters for key or value.");
+        CHECK(box.buttons == std::vector<std::wstring>{L"OK"});
+        CHECK(box.icon == BoxIcon::None);
+        Answer(box.handle, L"OK");
+        CHECK(started.program.NoDialogAppears());
+        CHECK(started.settings.StoredTool() == oldTool);
+        RemoveTree(top);
+    }
+    SECTION("a settings file that cannot be written is reported with its path") {
+        const InstalledTool tool;
+        const StartedProgram started(oldTool);
+        started.settings.BlockWithFolder();
+
+        PostCommand(started.window, kMnuToolsPath);
+        ChooseFile(started.program.WaitForDialog(kToolDialogTitle), tool.path);
+        const MessageBoxSeen box = started.program.WaitForMessageBox(L"Error");
+        CHECK_THAT(ToUtf8(box.text), Catch::Contains(ToUtf8(started.settings.Path())));
+        CHECK(box.buttons == std::vector<std::wstring>{L"OK"});
+        CHECK(box.icon == BoxIcon::Error);
+        Answer(box.handle, L"OK");
+        CHECK(started.program.Running());
+        started.settings.Remove();
+    }
+}
+
 }  // namespace tarvane::testing

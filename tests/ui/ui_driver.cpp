@@ -153,10 +153,12 @@ BoxIcon RecogniseIcon(HWND iconControl) {
 
 BoxIcon IconShownBy(HWND box) {
     for (HWND child : Children(box)) {
-        if (IsIconStatic(child) && IsWindowVisible(child)) {
+        // A box without an icon may keep its icon control, shown but empty.
+        if (IsIconStatic(child) && IsWindowVisible(child) &&
+            SendMessageW(child, STM_GETICON, 0, 0) != 0) {
             BoxIcon icon = BoxIcon::Unrecognised;
             // The box may not have painted itself yet.
-            WaitUntil([&] { return (icon = RecogniseIcon(child)) != BoxIcon::Unrecognised; }, 2000);
+            WaitUntil([&] { return (icon = RecogniseIcon(child)) != BoxIcon::Unrecognised; });
             return icon;
         }
     }
@@ -383,9 +385,19 @@ HWND DialogButton(HWND dialog, const std::wstring& caption) {
 
 namespace {
 
+// Waits until the dialog is gone and the action that showed it has run to its end (or has come
+// to its next modal box): the owner's thread answers a sent message only between handlers or
+// inside a modal loop.
 void WaitUntilGone(HWND dialog) {
+    HWND owner = GetWindow(dialog, GW_OWNER);
     if (!WaitUntil([&] { return !IsWindow(dialog); })) {
         Fail(L"the dialog \"" + WindowText(dialog) + L"\" stays open");
+    }
+    DWORD_PTR ignored = 0;
+    if (owner != nullptr &&
+        !SendMessageTimeoutW(owner, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &ignored) &&
+        IsWindow(owner)) {
+        Fail(L"the program does not answer after its dialog closed");
     }
 }
 
@@ -476,7 +488,17 @@ SettingsFileState::~SettingsFileState() {
     }
 }
 
-void SettingsFileState::Remove() const { DeleteFileW(path_.c_str()); }
+void SettingsFileState::Remove() const {
+    DeleteFileW(path_.c_str());
+    RemoveDirectoryW(path_.c_str());
+}
+
+void SettingsFileState::BlockWithFolder() const {
+    Remove();
+    if (!CreateDirectoryW(path_.c_str(), nullptr)) {
+        Fail(L"cannot create a folder in place of " + path_);
+    }
+}
 
 void SettingsFileState::StoreTool(const std::wstring& value) const {
     WriteWholeFile(path_, EncodeSettings(L"[Paths]\r\nArchive=" + value + L"\r\n"));

@@ -6,6 +6,8 @@
 // test never leaves a Tarvane behind.
 #include <windows.h>
 
+#include <catch2/catch.hpp>
+
 #include <functional>
 #include <initializer_list>
 #include <optional>
@@ -49,13 +51,14 @@ bool DialogShowsText(HWND dialog, const std::wstring& text);
 // The visible push button of a dialog whose caption, without access-key markers, is this.
 HWND DialogButton(HWND dialog, const std::wstring& caption);
 
-// Presses the button of a dialog or message box with this caption, and waits until it is gone.
-void Answer(HWND dialog, const std::wstring& button);
+// Each of these three waits until the dialog is gone and what its answer sets off in the program
+// has run, so that a test can look at the outcome at once.
 
-// The file-open dialog: types the path into its file name box and confirms it, as a user would,
-// and waits until the dialog is gone.
+// Presses the button of a dialog or message box with this caption.
+void Answer(HWND dialog, const std::wstring& button);
+// The file-open dialog: types the path into its file name box and confirms it, as a user would.
 void ChooseFile(HWND fileDialog, const std::wstring& path);
-// Cancels a dialog and waits until it is gone.
+// Cancels a dialog.
 void CancelDialog(HWND dialog);
 
 // Presses a button the way a click does, without waiting for what the click starts.
@@ -79,6 +82,8 @@ class SettingsFileState {
 
     const std::wstring& Path() const { return path_; }
     void Remove() const;
+    // A folder in the file's place, so that nothing can be stored.
+    void BlockWithFolder() const;
     // A settings file holding only [Paths] Archive=value.
     void StoreTool(const std::wstring& value) const;
     // The Archive value as written in the file, quotes included; nothing when file or key is
@@ -152,3 +157,11 @@ struct StartedProgram : PreparedSettings {
 };
 
 }  // namespace tarvane::testing
+
+// A stored value in failure messages, or that nothing is stored.
+template <>
+struct Catch::StringMaker<std::optional<std::wstring>> {
+    static std::string convert(const std::optional<std::wstring>& value) {
+        return value ? StringMaker<std::wstring>::convert(*value) : "(nothing stored)";
+    }
+};
