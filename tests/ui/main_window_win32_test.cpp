@@ -121,6 +121,33 @@ TEST_CASE("Every control of the main window is where the design puts it", "[ui][
     }
 }
 
+TEST_CASE("At 192 DPI the window and every control are twice their size at 96 DPI",
+          "[ui][window][dpi]") {
+    constexpr int kScale = 2;
+    const ScreenDpiSetting dpi(96 * kScale);
+    SeeRealPixels();
+    StartedProgram started;
+
+    RECT client{};
+    GetClientRect(started.window, &client);
+    CHECK(client.right == 297 * kScale);
+    CHECK(client.bottom == 120 * kScale);
+    for (const ExpectedControl& expected : kFixedControls) {
+        CAPTURE(expected.id);
+        const RECT place = RectInParent(started.Control(expected.id));
+        CHECK(place.left == expected.pixels.left * kScale);
+        CHECK(place.top == expected.pixels.top * kScale);
+        CHECK(place.right == expected.pixels.right * kScale);
+        CHECK(place.bottom == expected.pixels.bottom * kScale);
+    }
+    for (const ExpectedLabel& expected : kLabels) {
+        CAPTURE(expected.id);
+        const RECT place = RectInParent(started.Control(expected.id));
+        CHECK(place.right == expected.right * kScale);
+        CHECK(place.top == expected.top * kScale);
+    }
+}
+
 TEST_CASE("The focus starts in the archive box and Tab runs through the controls both ways",
           "[ui][window][keyboard]") {
     StartedProgram started;

@@ -474,6 +474,52 @@ void PressKey(WORD key, std::initializer_list<WORD> modifiers) {
     Sleep(50);
 }
 
+void SeeRealPixels() {
+    // Resolved at run time: the call exists on Windows 10 and under Wine, not on older systems.
+    using SetThreadDpiAwarenessContextFn = HANDLE(WINAPI*)(HANDLE);
+    const auto setAwareness =
+        reinterpret_cast<SetThreadDpiAwarenessContextFn>(reinterpret_cast<void*>(
+            GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetThreadDpiAwarenessContext")));
+    const auto perMonitorAware = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-3));
+    if (setAwareness == nullptr || setAwareness(perMonitorAware) == nullptr) {
+        Fail(L"this system cannot show other programs' windows in real pixels");
+    }
+}
+
+namespace {
+
+constexpr wchar_t kDesktopKey[] = L"Control Panel\\Desktop";
+constexpr wchar_t kLogPixels[] = L"LogPixels";
+
+void SetLogPixels(const std::optional<DWORD>& dpi) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, kDesktopKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS) {
+        Fail(L"cannot open the display settings");
+    }
+    if (dpi) {
+        RegSetValueExW(key, kLogPixels, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&*dpi),
+                       sizeof(DWORD));
+    } else {
+        RegDeleteValueW(key, kLogPixels);
+    }
+    RegCloseKey(key);
+}
+
+}  // namespace
+
+ScreenDpiSetting::ScreenDpiSetting(DWORD dpi) {
+    DWORD saved = 0;
+    DWORD size = sizeof(saved);
+    if (RegGetValueW(HKEY_CURRENT_USER, kDesktopKey, kLogPixels, RRF_RT_REG_DWORD, nullptr, &saved,
+                     &size) == ERROR_SUCCESS) {
+        saved_ = saved;
+    }
+    SetLogPixels(dpi);
+}
+
+ScreenDpiSetting::~ScreenDpiSetting() { SetLogPixels(saved_); }
+
 SettingsFileState::SettingsFileState() : path_(SettingsFilePath()) {
     if (FileExists(path_)) {
         saved_ = ReadWholeFile(path_);

@@ -71,6 +71,23 @@ void SetText(HWND control, const std::wstring& text);
 // Keyboard input to the foreground window: the modifiers are held while key is pressed.
 void PressKey(WORD key, std::initializer_list<WORD> modifiers = {});
 
+// Makes this thread see other programs' windows in their real pixels, whatever DPI they run at:
+// Windows 10 scales their coordinates down to 96 DPI for a program that is not DPI-aware (Wine
+// does not, but the driver must not depend on that).
+void SeeRealPixels();
+
+// Runs the programs started while this lives at the given DPI, and puts the setting back after.
+class ScreenDpiSetting {
+  public:
+    explicit ScreenDpiSetting(DWORD dpi);
+    ~ScreenDpiSetting();
+    ScreenDpiSetting(const ScreenDpiSetting&) = delete;
+    ScreenDpiSetting& operator=(const ScreenDpiSetting&) = delete;
+
+  private:
+    std::optional<DWORD> saved_;
+};
+
 // The settings file the program uses, chosen by the program's own rule. Saves the file as it was
 // and puts it back when this goes away, so each case starts from the state it sets up.
 class SettingsFileState {
