@@ -121,31 +121,46 @@ TEST_CASE("Every control of the main window is where the design puts it", "[ui][
     }
 }
 
-TEST_CASE("At 192 DPI the window and every control are twice their size at 96 DPI",
-          "[ui][window][dpi]") {
-    constexpr int kScale = 2;
-    const ScreenDpiSetting dpi(96 * kScale);
-    SeeRealPixels();
-    StartedProgram started;
+namespace {
 
+void CheckScaledLayout(const StartedProgram& started, int scale) {
     RECT client{};
     GetClientRect(started.window, &client);
-    CHECK(client.right == 297 * kScale);
-    CHECK(client.bottom == 120 * kScale);
+    CHECK(client.right == 297 * scale);
+    CHECK(client.bottom == 120 * scale);
     for (const ExpectedControl& expected : kFixedControls) {
         CAPTURE(expected.id);
         const RECT place = RectInParent(started.Control(expected.id));
-        CHECK(place.left == expected.pixels.left * kScale);
-        CHECK(place.top == expected.pixels.top * kScale);
-        CHECK(place.right == expected.pixels.right * kScale);
-        CHECK(place.bottom == expected.pixels.bottom * kScale);
+        CHECK(place.left == expected.pixels.left * scale);
+        CHECK(place.top == expected.pixels.top * scale);
+        CHECK(place.right == expected.pixels.right * scale);
+        CHECK(place.bottom == expected.pixels.bottom * scale);
     }
     for (const ExpectedLabel& expected : kLabels) {
         CAPTURE(expected.id);
         const RECT place = RectInParent(started.Control(expected.id));
-        CHECK(place.right == expected.right * kScale);
-        CHECK(place.top == expected.top * kScale);
+        CHECK(place.right == expected.right * scale);
+        CHECK(place.top == expected.top * scale);
     }
+}
+
+}  // namespace
+
+TEST_CASE("At 192 DPI the window and every control are twice their size at 96 DPI",
+          "[ui][window][dpi]") {
+    const ScreenDpiSetting dpi(192);
+    SeeRealPixels();
+    const StartedProgram started;
+    CheckScaledLayout(started, 2);
+}
+
+TEST_CASE("The window follows a change of DPI, there and back", "[ui][window][dpi]") {
+    SeeRealPixels();
+    const StartedProgram started;
+    started.program.SendDpiChange(started.window, 192);
+    CheckScaledLayout(started, 2);
+    started.program.SendDpiChange(started.window, 96);
+    CheckScaledLayout(started, 1);
 }
 
 TEST_CASE("The focus starts in the archive box and Tab runs through the controls both ways",

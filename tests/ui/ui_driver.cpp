@@ -685,6 +685,27 @@ void TarvaneProcess::ChooseFolder(HWND browser, const std::vector<std::wstring>&
     WaitUntilGone(browser);
 }
 
+void TarvaneProcess::SendDpiChange(HWND window, int dpi) const {
+    constexpr UINT kDpiChanged = 0x02E0;  // WM_DPICHANGED
+    // The suggested rectangle is read by the program, so it must lie in the program's memory.
+    RECT suggested{};
+    GetWindowRect(window, &suggested);
+    void* remote =
+        VirtualAllocEx(process_.hProcess, nullptr, sizeof(suggested), MEM_COMMIT, PAGE_READWRITE);
+    if (remote == nullptr ||
+        !WriteProcessMemory(process_.hProcess, remote, &suggested, sizeof(suggested), nullptr)) {
+        Fail(L"cannot reach the program's memory");
+    }
+    DWORD_PTR ignored = 0;
+    const bool answered = SendMessageTimeoutW(window, kDpiChanged, MAKEWPARAM(dpi, dpi),
+                                              reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG,
+                                              kSendTimeoutMs, &ignored) != 0;
+    VirtualFreeEx(process_.hProcess, remote, 0, MEM_RELEASE);
+    if (!answered) {
+        Fail(L"the window does not answer a DPI change");
+    }
+}
+
 HWND TarvaneProcess::Focus() const {
     GUITHREADINFO info{};
     info.cbSize = sizeof(info);

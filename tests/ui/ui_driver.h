@@ -139,6 +139,10 @@ class TarvaneProcess {
     // browser is gone. An item matches by its text, or a drive by the "(C:)" its text ends with.
     void ChooseFolder(HWND browser, const std::vector<std::wstring>& itemPath) const;
 
+    // Tells a window of the program that it moved to a screen of this DPI, as Windows does when
+    // the user drags it to another monitor, and waits until the window has handled it.
+    void SendDpiChange(HWND window, int dpi) const;
+
     // The control of the program that has the keyboard focus.
     HWND Focus() const;
     // Makes a window of the program the foreground window, so that keyboard input reaches it.
