@@ -1,0 +1,68 @@
+#pragma once
+// Reading and working the windows of another program from outside, as a user would: their texts
+// and places, their buttons, dialogs and keyboard. Every wait has a timeout; a driving step that
+// cannot be done throws, which fails the test case with the reason.
+#include <windows.h>
+
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+namespace tarvane::testing {
+
+inline constexpr unsigned kWaitMs = 10000;
+// How long a test watches for something that must not happen after an input.
+inline constexpr unsigned kSettleMs = 600;
+// A window that does not answer a sent message within this time counts as hung.
+inline constexpr UINT kSendTimeoutMs = 5000;
+
+// Ends the current driving step with this reason.
+[[noreturn]] void FailDriving(const std::wstring& reason);
+
+// Polls until the condition holds; false when timeoutMs ran out first.
+bool WaitUntil(const std::function<bool()>& condition, unsigned timeoutMs = kWaitMs);
+
+std::wstring WindowText(HWND window);
+std::wstring ClassNameOf(HWND window);
+// Where a child window lies in its parent's client area, in pixels.
+RECT RectInParent(HWND child);
+// Every window inside parent, at any depth.
+std::vector<HWND> ChildWindows(HWND parent);
+// A caption as it reads on screen: "&Yes" is "Yes".
+std::wstring WithoutAccessKeys(std::wstring caption);
+// Class, caption and visibility of each window, for failure messages.
+std::wstring DescribeWindows(const std::vector<HWND>& windows);
+
+// True when a visible control of the dialog shows exactly this text.
+bool DialogShowsText(HWND dialog, const std::wstring& text);
+// The visible push button of a dialog whose caption, without access-key markers, is this.
+HWND DialogButton(HWND dialog, const std::wstring& caption);
+
+// Waits until the dialog is gone and what its answer set off in the program has run, so that a
+// test can look at the outcome at once. Answer, ChooseFile and CancelDialog end with this wait.
+void WaitUntilGone(HWND dialog);
+
+// Presses the button of a dialog or message box with this caption.
+void Answer(HWND dialog, const std::wstring& button);
+// The file-open dialog: types the path into its file name box and confirms it, as a user would.
+void ChooseFile(HWND fileDialog, const std::wstring& path);
+// Cancels a dialog.
+void CancelDialog(HWND dialog);
+
+// Presses a button the way a click does, without waiting for what the click starts.
+void Click(HWND button);
+// Sends a menu or accelerator command to a window, as choosing the menu item does.
+void PostCommand(HWND window, int commandId);
+// Replaces the text of an edit control.
+void SetText(HWND control, const std::wstring& text);
+
+// Keyboard input to the foreground window: the modifiers are held while key is pressed.
+void PressKey(WORD key, std::initializer_list<WORD> modifiers = {});
+
+// Makes this thread see other programs' windows in their real pixels, whatever DPI they run at:
+// Windows 10 scales their coordinates down to 96 DPI for a program that is not DPI-aware (Wine
+// does not, but the driver must not depend on that).
+void SeeRealPixels();
+
+}  // namespace tarvane::testing

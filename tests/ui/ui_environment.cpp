@@ -1,0 +1,135 @@
+#include "ui/ui_environment.h"
+
+#include "startup/ini_location.h"
+#include "startup/special_folder.h"
+#include "startup/special_folder_win32.h"
+#include "support/win32_files.h"
+#include "ui/foreign_windows.h"
+
+namespace tarvane::testing {
+namespace {
+
+constexpr wchar_t kDesktopKey[] = L"Control Panel\\Desktop";
+constexpr wchar_t kLogPixels[] = L"LogPixels";
+
+void SetLogPixels(const std::optional<DWORD>& dpi) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, kDesktopKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS) {
+        FailDriving(L"cannot open the display settings");
+    }
+    if (dpi) {
+        RegSetValueExW(key, kLogPixels, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&*dpi),
+                       sizeof(DWORD));
+    } else {
+        RegDeleteValueW(key, kLogPixels);
+    }
+    RegCloseKey(key);
+}
+
+// --- The settings file -------------------------------------------------------------------------
+
+bool FolderExists(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+std::wstring SettingsFilePath() {
+    return ChooseIniFilePath(FolderExists(kFixedSettingsFolder),
+                             GetSpecialFolder(kCommonAppDataId));
+}
+
+// The program writes its settings as UTF-16 with a byte-order mark; older files are ANSI.
+std::wstring DecodeSettings(const std::string& bytes) {
+    if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
+        static_cast<unsigned char>(bytes[1]) == 0xFE) {
+        std::wstring text((bytes.size() - 2) / 2, L'\0');
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            text[i] = static_cast<wchar_t>(static_cast<unsigned char>(bytes[2 + 2 * i]) |
+                                           static_cast<unsigned char>(bytes[3 + 2 * i]) << 8);
+        }
+        return text;
+    }
+    const int size =
+        MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+    std::wstring text(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), size);
+    return text;
+}
+
+std::string EncodeSettings(const std::wstring& text) {
+    std::string bytes = "\xFF\xFE";
+    for (wchar_t c : text) {
+        bytes += static_cast<char>(c & 0xFF);
+        bytes += static_cast<char>((c >> 8) & 0xFF);
+    }
+    return bytes;
+}
+
+}  // namespace
+
+ScreenDpiSetting::ScreenDpiSetting(DWORD dpi) {
+    DWORD saved = 0;
+    DWORD size = sizeof(saved);
+    if (RegGetValueW(HKEY_CURRENT_USER, kDesktopKey, kLogPixels, RRF_RT_REG_DWORD, nullptr, &saved,
+                     &size) == ERROR_SUCCESS) {
+        saved_ = saved;
+    }
+    SetLogPixels(dpi);
+}
+
+ScreenDpiSetting::~ScreenDpiSetting() { SetLogPixels(saved_); }
+
+SettingsFileState::SettingsFileState() : path_(SettingsFilePath()) {
+    if (FileExists(path_)) {
+        saved_ = ReadWholeFile(path_);
+    }
+}
+
+SettingsFileState::~SettingsFileState() {
+    if (saved_) {
+        WriteWholeFile(path_, *saved_);
+    } else {
+        Remove();
+    }
+}
+
+void SettingsFileState::Remove() const {
+    DeleteFileW(path_.c_str());
+    RemoveDirectoryW(path_.c_str());
+}
+
+void SettingsFileState::BlockWithFolder() const {
+    Remove();
+    if (!CreateDirectoryW(path_.c_str(), nullptr)) {
+        FailDriving(L"cannot create a folder in place of " + path_);
+    }
+}
+
+void SettingsFileState::StoreTool(const std::wstring& value) const {
+    WriteWholeFile(path_, EncodeSettings(L"[Paths]\r\nArchive=" + value + L"\r\n"));
+}
+
+std::optional<std::wstring> SettingsFileState::StoredTool() const {
+    if (!FileExists(path_)) {
+        return std::nullopt;
+    }
+    const std::wstring text = DecodeSettings(ReadWholeFile(path_));
+    const std::wstring key = L"Archive=";
+    for (std::size_t line = 0; line < text.size();) {
+        std::size_t end = text.find_first_of(L"\r\n", line);
+        if (end == std::wstring::npos) {
+            end = text.size();
+        }
+        if (text.compare(line, key.size(), key) == 0) {
+            return text.substr(line + key.size(), end - line - key.size());
+        }
+        line = text.find_first_not_of(L"\r\n", end);
+        if (line == std::wstring::npos) {
+            break;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace tarvane::testing

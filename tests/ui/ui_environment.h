@@ -1,0 +1,57 @@
+#pragma once
+// The machine state that a UI test case sets up before it starts the program, each put back as it
+// was when the case ends: the settings file and the screen's DPI.
+#include <windows.h>
+
+#include <catch2/catch.hpp>
+
+#include <optional>
+#include <string>
+
+namespace tarvane::testing {
+
+// Runs the programs started while this lives at the given DPI, and puts the setting back after.
+class ScreenDpiSetting {
+  public:
+    explicit ScreenDpiSetting(DWORD dpi);
+    ~ScreenDpiSetting();
+    ScreenDpiSetting(const ScreenDpiSetting&) = delete;
+    ScreenDpiSetting& operator=(const ScreenDpiSetting&) = delete;
+
+  private:
+    std::optional<DWORD> saved_;
+};
+
+// The settings file the program uses, chosen by the program's own rule. Saves the file as it was
+// and puts it back when this goes away, so each case starts from the state it sets up.
+class SettingsFileState {
+  public:
+    SettingsFileState();
+    ~SettingsFileState();
+    SettingsFileState(const SettingsFileState&) = delete;
+    SettingsFileState& operator=(const SettingsFileState&) = delete;
+
+    const std::wstring& Path() const { return path_; }
+    void Remove() const;
+    // A folder in the file's place, so that nothing can be stored.
+    void BlockWithFolder() const;
+    // A settings file holding only [Paths] Archive=value.
+    void StoreTool(const std::wstring& value) const;
+    // The Archive value as written in the file, quotes included; nothing when file or key is
+    // missing.
+    std::optional<std::wstring> StoredTool() const;
+
+  private:
+    std::wstring path_;
+    std::optional<std::string> saved_;
+};
+
+}  // namespace tarvane::testing
+
+// A stored value in failure messages, or that nothing is stored.
+template <>
+struct Catch::StringMaker<std::optional<std::wstring>> {
+    static std::string convert(const std::optional<std::wstring>& value) {
+        return value ? StringMaker<std::wstring>::convert(*value) : "(nothing stored)";
+    }
+};
