@@ -14,8 +14,6 @@ bool IsIconStatic(HWND control) {
            (GetWindowLongPtrW(control, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
 }
 
-// --- Recognising a message box's icon by what is on screen -----------------------------------
-
 using Pixels = std::vector<std::uint32_t>;
 
 // A 32-bit top-down bitmap that a device context can draw into.

@@ -12,6 +12,23 @@ namespace {
 constexpr wchar_t kDesktopKey[] = L"Control Panel\\Desktop";
 constexpr wchar_t kLogPixels[] = L"LogPixels";
 
+std::optional<DWORD> LogPixels() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kDesktopKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    DWORD type = 0;
+    DWORD dpi = 0;
+    DWORD size = sizeof(dpi);
+    const LONG read =
+        RegQueryValueExW(key, kLogPixels, nullptr, &type, reinterpret_cast<BYTE*>(&dpi), &size);
+    RegCloseKey(key);
+    if (read != ERROR_SUCCESS || type != REG_DWORD) {
+        return std::nullopt;
+    }
+    return dpi;
+}
+
 void SetLogPixels(const std::optional<DWORD>& dpi) {
     HKEY key = nullptr;
     if (RegCreateKeyExW(HKEY_CURRENT_USER, kDesktopKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
@@ -68,15 +85,7 @@ std::string EncodeSettings(const std::wstring& text) {
 
 }  // namespace
 
-ScreenDpiSetting::ScreenDpiSetting(DWORD dpi) {
-    DWORD saved = 0;
-    DWORD size = sizeof(saved);
-    if (RegGetValueW(HKEY_CURRENT_USER, kDesktopKey, kLogPixels, RRF_RT_REG_DWORD, nullptr, &saved,
-                     &size) == ERROR_SUCCESS) {
-        saved_ = saved;
-    }
-    SetLogPixels(dpi);
-}
+ScreenDpiSetting::ScreenDpiSetting(DWORD dpi) : saved_(LogPixels()) { SetLogPixels(dpi); }
 
 ScreenDpiSetting::~ScreenDpiSetting() { SetLogPixels(saved_); }
 
