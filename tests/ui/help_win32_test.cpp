@@ -20,21 +20,6 @@ const std::wstring kUsageText =
 
 const std::vector<std::wstring> kOkOnly{L"OK"};
 
-void RequireUsageBox(const MessageBoxSeen& box) {
-    CHECK(box.text == kUsageText);
-    CHECK(box.buttons == kOkOnly);
-    CHECK(box.icon == BoxIcon::Information);
-}
-
-void TabTo(const StartedProgram& started, int controlId) {
-    HWND control = started.Control(controlId);
-    for (std::size_t presses = 0; started.program.Focus() != control; ++presses) {
-        REQUIRE(presses < 8);
-        PressKey(VK_TAB);
-        WaitUntil([&] { return started.program.Focus() == control; }, 500);
-    }
-}
-
 }  // namespace
 
 TEST_CASE("F1 shows the usage text from anywhere in the window", "[ui][help][keyboard]") {
@@ -43,10 +28,12 @@ TEST_CASE("F1 shows the usage text from anywhere in the window", "[ui][help][key
 
     for (int place : {kTxtSGAPath, kTxtSGBOut, kCmdGo}) {
         CAPTURE(place);
-        TabTo(started, place);
+        started.program.TabTo(started.Control(place));
         PressKey(VK_F1);
         const MessageBoxSeen box = started.program.WaitForMessageBox(L"Help");
-        RequireUsageBox(box);
+        CHECK(box.text == kUsageText);
+        CHECK(box.buttons == kOkOnly);
+        CHECK(box.icon == BoxIcon::Information);
         Answer(box.handle, L"OK");
         // The focus comes back where it was.
         CHECK(WaitUntil([&] { return started.program.Focus() == started.Control(place); }));

@@ -193,9 +193,7 @@ TEST_CASE("Enter and Esc in the text boxes start and close nothing", "[ui][windo
 
     for (int box : {kTxtSGAPath, kTxtSGBOut}) {
         CAPTURE(box);
-        while (started.program.Focus() != started.Control(box)) {
-            PressKey(VK_TAB);
-        }
+        started.program.TabTo(started.Control(box));
         for (WORD key : {WORD{VK_RETURN}, WORD{VK_ESCAPE}}) {
             CAPTURE(key);
             PressKey(key);

@@ -212,6 +212,17 @@ HWND TarvaneProcess::Focus() const {
     return GetGUIThreadInfo(process_.dwThreadId, &info) ? info.hwndFocus : nullptr;
 }
 
+void TarvaneProcess::TabTo(HWND control) const {
+    const std::size_t controls = ChildWindows(GetAncestor(control, GA_ROOT)).size();
+    for (std::size_t presses = 0; Focus() != control; ++presses) {
+        if (presses == controls) {
+            FailDriving(L"Tab never reaches the control \"" + WindowText(control) + L"\"");
+        }
+        PressKey(VK_TAB);
+        WaitUntil([&] { return Focus() == control; }, 500);
+    }
+}
+
 void TarvaneProcess::BringToFront(HWND window) const {
     if (!WaitUntil([&] {
             SetForegroundWindow(window);

@@ -47,6 +47,8 @@ class TarvaneProcess {
 
     // The control of the program that has the keyboard focus.
     HWND Focus() const;
+    // Presses Tab until the control has the focus, as often as there are controls at most.
+    void TabTo(HWND control) const;
     // Makes a window of the program the foreground window, so that keyboard input reaches it.
     void BringToFront(HWND window) const;
 
