@@ -79,9 +79,27 @@ bool DialogDriver::WatchDialog() {
     if (WaitUntilGone(dialog)) {
         return true;
     }
-    // Left open, the dialog would hold the test thread for ever.
-    PressButton(dialog, IDCANCEL);
+    CancelWhatIsLeft();
     return false;
+}
+
+// Left open, the dialog would hold the test thread for ever. A message box it raised (an error
+// about the typed name, say) sits on top of it and goes first.
+void DialogDriver::CancelWhatIsLeft() {
+    constexpr int kMostDialogs = 4;
+    for (int attempt = 0; attempt < kMostDialogs; ++attempt) {
+        HWND dialog = FindVisibleThreadWindow(dialogThread_, kDialogClass);
+        if (dialog == nullptr) {
+            return;
+        }
+        std::wstring said = WindowText(dialog);
+        for (const std::wstring& text : ChildTexts(dialog, L"Static")) {
+            said += L" | " + text;
+        }
+        leftOpen_.push_back(said);
+        PressButton(dialog, IDCANCEL);
+        WaitUntilGone(dialog);
+    }
 }
 
 OwnerWindow::OwnerWindow()

@@ -25,14 +25,19 @@ class DialogDriver {
     // action did not close it.
     bool Finish();
 
+    // What the dialogs that the watcher had to cancel said: caption and texts.
+    const std::vector<std::wstring>& LeftOpen() const { return leftOpen_; }
+
   private:
     static DWORD WINAPI Watch(void* self);
     bool WatchDialog();
+    void CancelWhatIsLeft();
 
     Action action_;
     DWORD dialogThread_;
     HANDLE watcher_ = nullptr;
     bool acted_ = false;
+    std::vector<std::wstring> leftOpen_;
 };
 
 // A hidden top-level window standing in for the main window that owns a dialog.
