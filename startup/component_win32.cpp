@@ -1,5 +1,6 @@
 #include "startup/component_win32.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "resources/resource_ids.h"
@@ -49,6 +50,11 @@ std::optional<std::vector<std::byte>> Win32ComponentPlatform::EmbeddedComponent(
 
 bool Win32ComponentPlatform::WriteWholeFile(const std::wstring& path,
                                             const std::vector<std::byte>& bytes) {
+    // A folder of that name is not ours to touch, not even its attributes.
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        return false;
+    }
     // A hidden or system file of that name would make CREATE_ALWAYS fail; once replaced it is an
     // ordinary file that the next start finds.
     SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);

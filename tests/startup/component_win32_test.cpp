@@ -196,12 +196,17 @@ TEST_CASE("A plain file of that name is left untouched, time stamp included", "[
 }
 
 TEST_CASE("A folder of that name is left alone and the window still opens", "[component]") {
+    const DWORD marks = GENERATE(DWORD{0}, DWORD{FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY});
+    CAPTURE(marks);
     SystemFolderEntryGuard entry;
     REQUIRE(CreateDirectoryW(entry.Path().c_str(), nullptr));
+    REQUIRE(SetFileAttributesW(entry.Path().c_str(), FILE_ATTRIBUTE_DIRECTORY | marks));
+    WriteWholeFile(entry.Path() + L"\\inside.txt", "kept");
+    const DWORD before = Attributes(entry.Path());
 
     RunProgram(L"TarvaneWithComponent.exe");
-    CHECK(Attributes(entry.Path()) != INVALID_FILE_ATTRIBUTES);
-    CHECK((Attributes(entry.Path()) & FILE_ATTRIBUTE_DIRECTORY) != 0);
+    CHECK(Attributes(entry.Path()) == before);
+    CHECK(ReadWholeFile(entry.Path() + L"\\inside.txt") == "kept");
 }
 
 TEST_CASE("The program as shipped carries no component and writes none", "[component]") {
