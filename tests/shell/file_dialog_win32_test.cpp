@@ -29,6 +29,7 @@ namespace {
 struct Seen {
     std::wstring title;
     std::vector<std::wstring> fileTypes;
+    std::wstring fileTypeShown;
     HWND owner = nullptr;
     bool ownerEnabled = true;
 };
@@ -46,6 +47,7 @@ void TypeFileName(HWND dialog, const std::wstring& name) {
 void Look(HWND dialog, Seen& seen) {
     seen.title = WindowText(dialog);
     seen.fileTypes = ComboItems(GetDlgItem(dialog, cmb1));
+    seen.fileTypeShown = WindowText(GetDlgItem(dialog, cmb1));
     seen.owner = GetWindow(dialog, GW_OWNER);
     seen.ownerEnabled = IsWindowEnabled(seen.owner) != FALSE;
 }
@@ -102,6 +104,7 @@ TEST_CASE("A file chosen by name in the first folder comes back as its full path
     CHECK(ToUtf8(under.dialog.FileName()) == ToUtf8(folder + L"Data.sga"));
     CHECK(ToUtf8(seen.title) == "Select SGA to be converted");
     CHECK(seen.fileTypes == row.fileTypes);
+    CHECK(seen.fileTypeShown == row.fileTypes.front());
     CHECK(seen.owner == under.owner.handle);
     CHECK_FALSE(seen.ownerEnabled);
 }
