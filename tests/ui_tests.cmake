@@ -4,6 +4,7 @@ add_executable(ui_tests
     ui/foreign_windows.cpp
     ui/message_box_reader.cpp
     ui/ui_environment.cpp
+    ui/remote_memory.cpp
     ui/ui_driver.cpp
     ui/main_window_win32_test.cpp
     ui/help_win32_test.cpp

@@ -145,6 +145,11 @@ HWND DialogButton(HWND dialog, const std::wstring& caption) {
     FailDriving(L"no button \"" + caption + L"\" in the dialog \"" + WindowText(dialog) + L"\"");
 }
 
+std::wstring FileTypeShown(HWND fileDialog) {
+    constexpr int kFileTypeBox = 0x470;  // cmb1
+    return WindowText(GetDlgItem(fileDialog, kFileTypeBox));
+}
+
 void Answer(HWND dialog, const std::wstring& button) {
     Click(DialogButton(dialog, button));
     WaitUntilGone(dialog);

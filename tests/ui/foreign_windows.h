@@ -39,6 +39,9 @@ bool DialogShowsText(HWND dialog, const std::wstring& text);
 // The visible push button of a dialog whose caption, without access-key markers, is this.
 HWND DialogButton(HWND dialog, const std::wstring& caption);
 
+// The file type that a file-open dialog offers, as its file type box shows it.
+std::wstring FileTypeShown(HWND fileDialog);
+
 // Waits until the dialog is gone and what its answer set off in the program has run, so that a
 // test can look at the outcome at once. Answer, ChooseFile and CancelDialog end with this wait.
 void WaitUntilGone(HWND dialog);

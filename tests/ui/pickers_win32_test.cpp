@@ -19,7 +19,10 @@ TEST_CASE("The archive picker puts the chosen file into the archive box; a cance
     SetText(started.Control(kTxtSGAPath), L"C:\\typed by hand.sga");
 
     Click(started.Control(kCmdSGABrowse));
-    CancelDialog(started.program.WaitForDialog(L"Select SGA to be converted"));
+    const HWND first = started.program.WaitForDialog(L"Select SGA to be converted");
+    CHECK(started.program.FileDialogFolder(first) == L"C:\\");
+    CHECK(FileTypeShown(first) == L"SGA File (*.sga)");
+    CancelDialog(first);
     CHECK(WindowText(started.Control(kTxtSGAPath)) == L"C:\\typed by hand.sga");
 
     Click(started.Control(kCmdSGABrowse));

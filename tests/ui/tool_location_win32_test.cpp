@@ -37,7 +37,49 @@ struct InstalledTool {
     const std::wstring path = folder + L"Archive.exe";
 };
 
+// The game's default folder, made for the case when the test system has none.
+struct GameFolder {
+    GameFolder() {
+        made = CreateDirectoryW(company.c_str(), nullptr) != 0;
+        CreateDirectoryW(path.c_str(), nullptr);
+    }
+    ~GameFolder() {
+        if (made) {
+            RemoveTree(company);
+        }
+    }
+    GameFolder(const GameFolder&) = delete;
+    GameFolder& operator=(const GameFolder&) = delete;
+
+    const std::wstring company = L"C:\\Program Files\\THQ";
+    const std::wstring path = company + L"\\Company of Heroes";
+    bool made = false;
+};
+
 }  // namespace
+
+TEST_CASE("The Archive.exe dialog opens in the game's folder and offers Archive.exe only",
+          "[ui][tool]") {
+    const GameFolder game;
+    const auto checkDialog = [&](const TarvaneProcess& program) {
+        const HWND dialog = program.WaitForDialog(kToolDialogTitle);
+        CHECK(program.FileDialogFolder(dialog) == game.path);
+        CHECK(FileTypeShown(dialog) == L"Archive.exe");
+        CancelDialog(dialog);
+    };
+
+    SECTION("at the first start") {
+        const PreparedSettings noSettings(std::nullopt);
+        const TarvaneProcess program;
+        Answer(WaitForFirstStartQuestion(program), L"Yes");
+        checkDialog(program);
+    }
+    SECTION("from the Tools menu") {
+        const StartedProgram started;
+        PostCommand(started.window, kMnuToolsPath);
+        checkDialog(started.program);
+    }
+}
 
 TEST_CASE("The first start asks for Archive.exe before the window shows", "[ui][tool]") {
     const InstalledTool tool;

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "support/win32_files.h"
+#include "ui/remote_memory.h"
 
 namespace tarvane::testing {
 namespace {
@@ -18,27 +19,21 @@ constexpr wchar_t kDialogClass[] = L"#32770";
 // that process's memory, where the tree control writes.
 std::wstring TreeItemText(HANDLE process, HWND tree, HTREEITEM item) {
     constexpr std::size_t kTextChars = MAX_PATH;
-    const std::size_t size = sizeof(TVITEMW) + kTextChars * sizeof(wchar_t);
-    auto* remote = static_cast<char*>(
-        VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
-    if (remote == nullptr) {
-        FailDriving(L"cannot reach the program's memory");
-    }
+    const RemoteMemory remote(process, sizeof(TVITEMW) + kTextChars * sizeof(wchar_t));
     TVITEMW request{};
     request.mask = TVIF_TEXT;
     request.hItem = item;
-    request.pszText = reinterpret_cast<wchar_t*>(remote + sizeof(TVITEMW));
+    request.pszText = reinterpret_cast<wchar_t*>(remote.At(sizeof(TVITEMW)));
     request.cchTextMax = kTextChars;
-    std::array<wchar_t, kTextChars> text{};
-    WriteProcessMemory(process, remote, &request, sizeof(request), nullptr);
+    remote.Write(&request, sizeof(request));
     DWORD_PTR answered = 0;
-    if (SendMessageTimeoutW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(remote),
-                            SMTO_ABORTIFHUNG, kSendTimeoutMs, &answered) &&
-        answered) {
-        ReadProcessMemory(process, remote + sizeof(TVITEMW), text.data(),
-                          kTextChars * sizeof(wchar_t), nullptr);
+    if (!SendMessageTimeoutW(tree, TVM_GETITEMW, 0, remote.At(), SMTO_ABORTIFHUNG, kSendTimeoutMs,
+                             &answered) ||
+        !answered) {
+        FailDriving(L"the folder tree does not tell an item's text");
     }
-    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    std::array<wchar_t, kTextChars> text{};
+    remote.Read(text.data(), sizeof(text), sizeof(TVITEMW));
     text.back() = L'\0';
     return text.data();
 }
@@ -187,23 +182,31 @@ void TarvaneProcess::ChooseFolder(HWND browser, const std::vector<std::wstring>&
 
 void TarvaneProcess::SendDpiChange(HWND window, int dpi) const {
     constexpr UINT kDpiChanged = 0x02E0;  // WM_DPICHANGED
-    // The suggested rectangle is read by the program, so it must lie in the program's memory.
     RECT suggested{};
     GetWindowRect(window, &suggested);
-    void* remote =
-        VirtualAllocEx(process_.hProcess, nullptr, sizeof(suggested), MEM_COMMIT, PAGE_READWRITE);
-    if (remote == nullptr ||
-        !WriteProcessMemory(process_.hProcess, remote, &suggested, sizeof(suggested), nullptr)) {
-        FailDriving(L"cannot reach the program's memory");
-    }
+    const RemoteMemory remote(process_.hProcess, sizeof(suggested));
+    remote.Write(&suggested, sizeof(suggested));
     DWORD_PTR ignored = 0;
-    const bool answered = SendMessageTimeoutW(window, kDpiChanged, MAKEWPARAM(dpi, dpi),
-                                              reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG,
-                                              kSendTimeoutMs, &ignored) != 0;
-    VirtualFreeEx(process_.hProcess, remote, 0, MEM_RELEASE);
-    if (!answered) {
+    if (!SendMessageTimeoutW(window, kDpiChanged, MAKEWPARAM(dpi, dpi), remote.At(),
+                             SMTO_ABORTIFHUNG, kSendTimeoutMs, &ignored)) {
         FailDriving(L"the window does not answer a DPI change");
     }
+}
+
+std::wstring TarvaneProcess::FileDialogFolder(HWND fileDialog) const {
+    constexpr UINT kGetFolderPath = WM_USER + 0x0066;  // CDM_GETFOLDERPATH
+    constexpr std::size_t kPathChars = 32768;
+    const RemoteMemory remote(process_.hProcess, kPathChars * sizeof(wchar_t));
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(fileDialog, kGetFolderPath, kPathChars, remote.At(), SMTO_ABORTIFHUNG,
+                             kSendTimeoutMs, &length) ||
+        static_cast<LONG_PTR>(length) <= 0) {
+        FailDriving(L"the file dialog does not tell its folder");
+    }
+    std::wstring folder(kPathChars, L'\0');
+    remote.Read(folder.data(), folder.size() * sizeof(wchar_t));
+    folder.resize(folder.find(L'\0'));
+    return folder;
 }
 
 HWND TarvaneProcess::Focus() const {

@@ -41,6 +41,9 @@ class TarvaneProcess {
     // browser is gone. An item matches by its text, or a drive by the "(C:)" its text ends with.
     void ChooseFolder(HWND browser, const std::vector<std::wstring>& itemPath) const;
 
+    // The folder that a file-open dialog of the program shows.
+    std::wstring FileDialogFolder(HWND fileDialog) const;
+
     // Tells a window of the program that it moved to a screen of this DPI, as Windows does when
     // the user drags it to another monitor, and waits until the window has handled it.
     void SendDpiChange(HWND window, int dpi) const;
