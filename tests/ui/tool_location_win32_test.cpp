@@ -27,6 +27,12 @@ HWND WaitForFirstStartQuestion(const TarvaneProcess& program) {
     return question.handle;
 }
 
+// The window shows after the question, with the focus in the archive box as at any start.
+void RequireWindowReady(const TarvaneProcess& program) {
+    const HWND window = program.WaitForMainWindowShown();
+    REQUIRE(WaitUntil([&] { return program.Focus() == GetDlgItem(window, kTxtSGAPath); }));
+}
+
 struct InstalledTool {
     InstalledTool() { InstallFakeTool(folder, L"Archive.exe"); }
     ~InstalledTool() { RemoveTree(folder); }
@@ -89,12 +95,12 @@ TEST_CASE("The first start asks for Archive.exe before the window shows", "[ui][
         {
             const TarvaneProcess program;
             Answer(WaitForFirstStartQuestion(program), L"No");
-            program.WaitForMainWindowShown();
+            RequireWindowReady(program);
             CHECK(noSettings.settings.StoredTool() == std::nullopt);
         }
         const TarvaneProcess again;
         Answer(WaitForFirstStartQuestion(again), L"No");
-        again.WaitForMainWindowShown();
+        RequireWindowReady(again);
     }
     SECTION("Yes, then a file chosen: its path is stored bare") {
         const TarvaneProcess program;
@@ -102,14 +108,14 @@ TEST_CASE("The first start asks for Archive.exe before the window shows", "[ui][
         const HWND dialog = program.WaitForDialog(kToolDialogTitle);
         CHECK(!IsWindowVisible(program.MainWindow()));
         ChooseFile(dialog, tool.path);
-        program.WaitForMainWindowShown();
+        RequireWindowReady(program);
         CHECK(noSettings.settings.StoredTool() == tool.path);
     }
     SECTION("Yes, then the dialog cancelled: nothing is stored") {
         const TarvaneProcess program;
         Answer(WaitForFirstStartQuestion(program), L"Yes");
         CancelDialog(program.WaitForDialog(kToolDialogTitle));
-        program.WaitForMainWindowShown();
+        RequireWindowReady(program);
         CHECK(noSettings.settings.StoredTool() == std::nullopt);
     }
 }
