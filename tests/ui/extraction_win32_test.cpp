@@ -69,18 +69,28 @@ TEST_CASE("Process checks the tool, the archive and the output folder in that or
 TEST_CASE("A whole extraction starts the archive tool once a press with exactly the chosen paths",
           "[ui][extraction]") {
     const std::wstring toolFolder = FreshFolder(L"ui whole extraction\\Company of Heroes");
-    InstallFakeTool(toolFolder, L"Archive.exe");
     const std::wstring tool = toolFolder + L"Archive.exe";
-    const std::wstring archive = L"C:\\Games\\CoH Data\\Ww2Data.sga";
-    const std::wstring folder = L"D:\\";
-    const std::vector<std::wstring> expectedArgv{tool, L"-a", archive, L"-e", folder};
+    struct Extraction {
+        const char* name;
+        std::wstring stored;  // bare from the first start, quoted from the Tools menu
+        std::wstring archive;
+        std::wstring folder;
+    };
+    const std::vector<Extraction> extractions{
+        {"paths with spaces, a drive root", tool, L"C:\\Games\\CoH Data\\Ww2Data.sga", L"D:\\"},
+        {"tool stored quoted, paths outside the ANSI code page", L"\"" + tool + L"\"",
+         L"C:\\\u0418\u0433\u0440\u044b\\\u0434\u0430\u043d\u043d\u044b\u0435.sga",
+         L"C:\\\u51fa\u529b \u30d5\u30a9\u30eb\u30c0"},
+        {"a single blank in each box", tool, L" ", L" "},
+    };
 
-    // Stored bare by the first start or quoted by the Tools menu: the tool gets the same line.
-    for (const std::wstring& stored : {tool, L"\"" + tool + L"\""}) {
-        CAPTURE(ToUtf8(stored));
+    for (const Extraction& extraction : extractions) {
+        CAPTURE(extraction.name);
         InstallFakeTool(toolFolder, L"Archive.exe");
-        StartedProgram started(stored);
-        FillBoxes(started, archive, folder);
+        const StartedProgram started(extraction.stored);
+        FillBoxes(started, extraction.archive, extraction.folder);
+        const std::vector<std::wstring> expectedArgv{tool, L"-a", extraction.archive, L"-e",
+                                                     extraction.folder};
 
         Click(started.Control(kCmdGo));
         const std::vector<ToolCall> first = WaitForToolCalls(toolFolder, 1);
@@ -93,8 +103,8 @@ TEST_CASE("A whole extraction starts the archive tool once a press with exactly 
         REQUIRE(both.size() == 2);
         CHECK(both[1].argv == expectedArgv);
 
-        CHECK(WindowText(started.Control(kTxtSGAPath)) == archive);
-        CHECK(WindowText(started.Control(kTxtSGBOut)) == folder);
+        CHECK(WindowText(started.Control(kTxtSGAPath)) == extraction.archive);
+        CHECK(WindowText(started.Control(kTxtSGBOut)) == extraction.folder);
     }
     RemoveTree(FreshFolder(L"ui whole extraction"));
 }
