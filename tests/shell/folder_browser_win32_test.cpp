@@ -5,6 +5,8 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <objbase.h>
+#include <shellapi.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <functional>
@@ -61,6 +63,7 @@ struct Seen {
     std::vector<std::wstring> texts;
     HWND owner = nullptr;
     bool ownerEnabled = true;
+    std::vector<std::wstring> topItems;
     bool selected = false;
     bool okEnabled = false;
     std::vector<std::wstring> tree;  // the items the driver looked at, for the report
@@ -146,6 +149,12 @@ HTREEITEM FindFolder(HWND tree, const std::vector<std::wstring>& names, Seen& se
 HWND Tree(HWND dialog) { return FindWindowExW(dialog, nullptr, WC_TREEVIEWW, nullptr); }
 
 void Look(HWND dialog, Seen& seen) {
+    HWND tree = Tree(dialog);
+    for (auto item = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+         item != nullptr; item = reinterpret_cast<HTREEITEM>(SendMessageW(
+                              tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)))) {
+        seen.topItems.push_back(ItemText(tree, item));
+    }
     seen.texts = ChildTexts(dialog, L"Static");
     seen.owner = GetWindow(dialog, GW_OWNER);
     seen.ownerEnabled = IsWindowEnabled(seen.owner) != FALSE;
@@ -174,6 +183,17 @@ std::string Report(const Seen& seen) {
     return report;
 }
 
+// The desktop as the shell names it to the user.
+std::wstring DesktopName() {
+    LPITEMIDLIST desktop = nullptr;
+    REQUIRE(SUCCEEDED(SHGetSpecialFolderLocation(nullptr, CSIDL_DESKTOP, &desktop)));
+    SHFILEINFOW info{};
+    SHGetFileInfoW(reinterpret_cast<LPCWSTR>(desktop), 0, &info, sizeof(info),
+                   SHGFI_PIDL | SHGFI_DISPLAYNAME);
+    CoTaskMemFree(desktop);
+    return info.szDisplayName;
+}
+
 struct BrowserUnderTest {
     ComApartment com;
     OwnerWindow owner;
@@ -197,6 +217,8 @@ TEST_CASE("A cancelled folder browser answers nothing", "[folder browser]") {
     CHECK(std::find(seen.texts.begin(), seen.texts.end(), kTitle) != seen.texts.end());
     CHECK(seen.owner == under.owner.handle);
     CHECK_FALSE(seen.ownerEnabled);
+    // Browsing starts at the shell's root: the desktop is the one top item.
+    CHECK(seen.topItems == std::vector<std::wstring>{DesktopName()});
 }
 
 TEST_CASE("A chosen folder comes back as the shell's path with nothing added", "[folder browser]") {
