@@ -20,6 +20,7 @@ std::wstring ErrorTextAfterProcess(const StartedProgram& started) {
     const MessageBoxSeen box = started.program.WaitForMessageBox(L"Error");
     CHECK(box.buttons == kOkOnly);
     CHECK(box.icon == BoxIcon::Error);
+    CHECK(IsModalTo(box.handle, started.window));
     Answer(box.handle, L"OK");
     CHECK(started.program.NoDialogAppears());
     return box.text;

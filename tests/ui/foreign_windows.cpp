@@ -150,6 +150,10 @@ std::wstring FileTypeShown(HWND fileDialog) {
     return WindowText(GetDlgItem(fileDialog, kFileTypeBox));
 }
 
+bool IsModalTo(HWND dialog, HWND window) {
+    return GetWindow(dialog, GW_OWNER) == window && !IsWindowEnabled(window);
+}
+
 void Answer(HWND dialog, const std::wstring& button) {
     Click(DialogButton(dialog, button));
     WaitUntilGone(dialog);

@@ -46,6 +46,9 @@ std::wstring FileTypeShown(HWND fileDialog);
 // test can look at the outcome at once. Answer, ChooseFile and CancelDialog end with this wait.
 void WaitUntilGone(HWND dialog);
 
+// True when the dialog is modal to the window: owned by it, with the window disabled meanwhile.
+bool IsModalTo(HWND dialog, HWND window);
+
 // Presses the button of a dialog or message box with this caption.
 void Answer(HWND dialog, const std::wstring& button);
 // The file-open dialog: types the path into its file name box and confirms it, as a user would.

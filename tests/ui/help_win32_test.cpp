@@ -80,7 +80,9 @@ TEST_CASE("The Help menu shows the usage text and the About box, by mouse and by
         CHECK(box.text == choice.text);
         CHECK(box.buttons == kOkOnly);
         CHECK(box.icon == BoxIcon::Information);
+        CHECK(IsModalTo(box.handle, started.window));
         Answer(box.handle, L"OK");
+        CHECK(IsWindowEnabled(started.window));
         CHECK(started.program.Running());
         CHECK(IsWindowVisible(started.window));
     }

@@ -22,6 +22,7 @@ TEST_CASE("The archive picker puts the chosen file into the archive box; a cance
     const HWND first = started.program.WaitForDialog(L"Select SGA to be converted");
     CHECK(started.program.FileDialogFolder(first) == L"C:\\");
     CHECK(FileTypeShown(first) == L"SGA File (*.sga)");
+    CHECK(IsModalTo(first, started.window));
     CancelDialog(first);
     CHECK(WindowText(started.Control(kTxtSGAPath)) == L"C:\\typed by hand.sga");
 
@@ -50,7 +51,7 @@ TEST_CASE(
 
     Click(started.Control(kCmdSGBBrowse));
     const HWND cancelled = started.program.WaitForDialog(L"Browse for Folder");
-    CHECK(GetWindow(cancelled, GW_OWNER) == started.window);
+    CHECK(IsModalTo(cancelled, started.window));
     CHECK(DialogShowsText(cancelled, L"Please select WW2\\Data folder"));
     CancelDialog(cancelled);
     CHECK(WindowText(started.Control(kTxtSGBOut)) == L"C:\\typed output");

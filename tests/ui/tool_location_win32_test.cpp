@@ -83,6 +83,7 @@ TEST_CASE("The Archive.exe dialog opens in the game's folder and offers Archive.
     SECTION("from the Tools menu") {
         const StartedProgram started;
         PostCommand(started.window, kMnuToolsPath);
+        CHECK(IsModalTo(started.program.WaitForDialog(kToolDialogTitle), started.window));
         checkDialog(started.program);
     }
 }
