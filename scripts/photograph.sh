@@ -41,7 +41,10 @@ if [ -z "$question" ]; then
 fi
 if [ -n "$question" ]; then
     photograph "$question" "$out/first-start.png"
-    xdotool key --window "$question" n
+    # Answer No as the user would; the window can be re-created under us, so aim at whatever
+    # has the keyboard focus, and retry once.
+    xdotool windowfocus --sync "$question" 2>/dev/null || true
+    xdotool key n 2>/dev/null || { sleep 0.5; xdotool key n 2>/dev/null || true; }
 fi
 
 main=$(wait_for_window "CoH Tarvane converter by Zembrith")

@@ -17,7 +17,9 @@ fi
 
 export WINEPREFIX="$prefix"
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No Mono or Gecko installers; and no crash debugger, so that a program that crashes just ends
+# instead of leaving a debugger that waits for no one and holds the test runner's output open.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 export WINEARCH=win64
 
 xvfb_pid=""
