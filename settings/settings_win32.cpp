@@ -10,13 +10,17 @@ namespace tarvane {
 namespace {
 
 // The profile functions write a new file in the ANSI code page, where a path outside it turns
-// into question marks. A file that starts as UTF-16 with a byte-order mark stays Unicode.
-ProfileWrite CreateUnicodeFileIfMissing(const std::wstring& path) {
-    if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES) {
+// into question marks. A file that starts as UTF-16 with a byte-order mark stays Unicode. An
+// empty file holds nothing to keep, so it gets the mark too.
+ProfileWrite StartUnicodeFileIfEmpty(const std::wstring& path) {
+    WIN32_FILE_ATTRIBUTE_DATA found{};
+    const bool exists = GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &found) != 0;
+    if (exists && (found.nFileSizeLow != 0 || found.nFileSizeHigh != 0)) {
         return {true, L""};
     }
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr,
+                              exists ? TRUNCATE_EXISTING : CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                              nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         const DWORD error = GetLastError();
         // Someone else created it in the meantime: it is theirs to keep as it is.
@@ -29,7 +33,9 @@ ProfileWrite CreateUnicodeFileIfMissing(const std::wstring& path) {
     const DWORD error = GetLastError();
     CloseHandle(file);
     if (!ok || written != sizeof(byteOrderMark)) {
-        DeleteFileW(path.c_str());
+        if (!exists) {
+            DeleteFileW(path.c_str());
+        }
         return {false, SystemErrorText(error)};
     }
     return {true, L""};
@@ -48,7 +54,7 @@ std::wstring Win32SettingsFile::Read(const std::wstring& section, const std::wst
 
 ProfileWrite Win32SettingsFile::Write(const std::wstring& section, const std::wstring& key,
                                       const std::wstring& value) {
-    const ProfileWrite created = CreateUnicodeFileIfMissing(iniFilePath_);
+    const ProfileWrite created = StartUnicodeFileIfEmpty(iniFilePath_);
     if (!created.ok) {
         return created;
     }

@@ -140,6 +140,15 @@ TEST_CASE("Paths outside the ANSI code page survive in a new file that starts as
     CHECK(ReadWholeFile(settings.path).substr(0, 2) == kUtf16ByteOrderMark);
 }
 
+TEST_CASE("An empty settings file becomes Unicode before the first write", "[settings]") {
+    ScratchSettings settings(L"empty");
+    WriteWholeFile(settings.path, "");
+    const std::wstring tool = L"C:\\Игры\\ゲーム\\Archive.exe";
+    REQUIRE(settings.Write(tool).ok());
+    CHECK(settings.Read() == tool);
+    CHECK(ReadWholeFile(settings.path).substr(0, 2) == kUtf16ByteOrderMark);
+}
+
 TEST_CASE("An existing ANSI settings file is read and updated in place", "[settings]") {
     ScratchSettings settings(L"ansi");
     WriteWholeFile(settings.path, "[Paths]\r\nArchive=\"C:\\Old Game\\Archive.exe\"\r\n");

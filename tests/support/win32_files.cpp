@@ -140,6 +140,8 @@ std::vector<ToolCall> ReadToolCalls(const std::wstring& folder) {
             current.commandLine = FieldValue(line, "cmdline=");
         } else if (line.rfind("argv[", 0) == 0) {
             current.argv.push_back(FieldValue(line, line.substr(0, line.find('=') + 1)));
+        } else if (line.rfind("show=", 0) == 0) {
+            current.showState = std::stoi(line.substr(5));
         } else if (line == "end") {
             // Only whole records count: the tool may still be writing the last one.
             calls.push_back(current);

@@ -28,6 +28,7 @@ std::string ToUtf8(const std::wstring& text);
 struct ToolCall {
     std::wstring commandLine;
     std::vector<std::wstring> argv;
+    int showState = -1;  // the window show state it was started with; -1 when none was given
 };
 
 // Copies the fake archive tool to folder + name (folders created as needed) and clears its log.

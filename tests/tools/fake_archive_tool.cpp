@@ -6,6 +6,7 @@
 //   cmdline=<raw command line>
 //   argc=<n>
 //   argv[i]=<argument i>       (n lines)
+//   show=<wShowWindow>         (-1 when the starter gave no show state)
 //   end
 #include <windows.h>
 
@@ -42,6 +43,11 @@ int wmain(int argc, wchar_t** argv) {
     for (int i = 0; i < argc; ++i) {
         record += "argv[" + std::to_string(i) + "]=" + ToUtf8(argv[i]) + "\n";
     }
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    GetStartupInfoW(&startup);
+    const int show = (startup.dwFlags & STARTF_USESHOWWINDOW) ? startup.wShowWindow : -1;
+    record += "show=" + std::to_string(show) + "\n";
     record += "end\n";
 
     FILE* log = _wfopen(LogPathBesideSelf().c_str(), L"ab");

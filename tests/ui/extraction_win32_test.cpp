@@ -97,6 +97,7 @@ TEST_CASE("A whole extraction starts the archive tool once a press with exactly 
         const std::vector<ToolCall> first = WaitForToolCalls(toolFolder, 1);
         REQUIRE(first.size() == 1);
         CHECK(first[0].argv == expectedArgv);
+        CHECK(first[0].showState == SW_SHOWNORMAL);
         CHECK(started.program.NoDialogAppears());
 
         Click(started.Control(kCmdGo));

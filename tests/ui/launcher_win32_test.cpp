@@ -120,6 +120,7 @@ TEST_CASE("The tool gets the archive and the folder exactly as chosen", "[launch
     REQUIRE(calls.size() == 1);
     CAPTURE(ToUtf8(calls[0].commandLine));
     CHECK(Utf8(calls[0].argv) == ExpectedArgv(tool, row.archive, row.folder));
+    CHECK(calls[0].showState == SW_SHOWNORMAL);  // a normal window that gets the focus
     CHECK(press.boxes.shown.empty());
     CheckDecoyNeverRan();
 }
