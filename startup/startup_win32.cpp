@@ -2,7 +2,6 @@
 // opens the main window and runs its message loop until the window is gone.
 #include <windows.h>
 #include <commctrl.h>
-#include <objbase.h>
 
 #include "settings/settings_win32.h"
 #include "startup/component_win32.h"
@@ -62,11 +61,5 @@ int Main(HINSTANCE instance, int showCommand) {
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    // The shell's folder browser needs COM on this, the window's, thread.
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    const int exitCode = tarvane::Main(instance, showCommand);
-    if (SUCCEEDED(com)) {
-        CoUninitialize();
-    }
-    return exitCode;
+    return tarvane::Main(instance, showCommand);
 }
