@@ -2,7 +2,8 @@
 
 namespace tarvane {
 
-std::wstring ReadIniValue(ProfileStore& store, const std::wstring& section, const std::wstring& key) {
+std::wstring ReadIniValue(ProfileStore& store, const std::wstring& section,
+                          const std::wstring& key) {
     std::wstring value = store.Read(section, key, kReadBufferChars);
     if (value.size() <= 1) {
         return L"";

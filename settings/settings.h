@@ -24,7 +24,7 @@ struct ProfileWrite {
 };
 
 class ProfileStore {
-public:
+  public:
     virtual ~ProfileStore() = default;
     // Copies at most bufferChars - 1 characters of the value, as the profile reader does, and drops
     // one enclosing pair of quotation marks. Missing file, section or key: the empty string.
@@ -44,7 +44,8 @@ struct WriteResult {
 };
 
 // A stored value of fewer than two characters means "not set" and reads as the empty string.
-std::wstring ReadIniValue(ProfileStore& store, const std::wstring& section, const std::wstring& key);
+std::wstring ReadIniValue(ProfileStore& store, const std::wstring& section,
+                          const std::wstring& key);
 
 // Refuses a key or value longer than MaxIniFieldChars with the settings' own message and writes
 // nothing; otherwise writes the value unchanged and reports whether the platform managed to.

@@ -18,9 +18,9 @@ ProfileWrite StartUnicodeFileIfEmpty(const std::wstring& path) {
     if (exists && (found.nFileSizeLow != 0 || found.nFileSizeHigh != 0)) {
         return {true, L""};
     }
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr,
-                              exists ? TRUNCATE_EXISTING : CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
-                              nullptr);
+    HANDLE file =
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr,
+                    exists ? TRUNCATE_EXISTING : CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         const DWORD error = GetLastError();
         // Someone else created it in the meantime: it is theirs to keep as it is.

@@ -5,7 +5,7 @@ namespace tarvane {
 
 // The settings file through the platform's profile functions.
 class Win32SettingsFile final : public SettingsFile {
-public:
+  public:
     explicit Win32SettingsFile(std::wstring iniFilePath) : iniFilePath_(std::move(iniFilePath)) {}
 
     std::wstring Read(const std::wstring& section, const std::wstring& key,
@@ -14,7 +14,7 @@ public:
                        const std::wstring& value) override;
     std::wstring Location() const override { return iniFilePath_; }
 
-private:
+  private:
     const std::wstring iniFilePath_;
 };
 

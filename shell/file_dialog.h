@@ -8,7 +8,7 @@
 namespace tarvane {
 
 class FileDialog {
-public:
+  public:
     virtual ~FileDialog() = default;
     virtual void SetDialogTitle(const std::wstring& title) = 0;
     virtual void SetInitDir(const std::wstring& folder) = 0;
@@ -27,7 +27,7 @@ struct OpenFileRequest {
 
 // The platform's modal file-open dialog: the chosen file, or nothing when cancelled.
 class OpenFilePrompt {
-public:
+  public:
     virtual ~OpenFilePrompt() = default;
     virtual std::optional<std::wstring> Ask(const OpenFileRequest& request) = 0;
 };
@@ -36,7 +36,7 @@ public:
 std::wstring ToFilterList(const std::wstring& barSeparated);
 
 class CommonDialog final : public FileDialog {
-public:
+  public:
     explicit CommonDialog(OpenFilePrompt& prompt) : prompt_(prompt) {}
 
     void SetDialogTitle(const std::wstring& title) override { request_.title = title; }
@@ -46,7 +46,7 @@ public:
     std::wstring FileName() const override { return fileName_; }
     bool Confirmed() const override { return confirmed_; }
 
-private:
+  private:
     OpenFilePrompt& prompt_;
     OpenFileRequest request_;
     std::wstring fileName_;

@@ -10,9 +10,7 @@ namespace {
 // Room for the longest path Windows can name, not just MAX_PATH.
 constexpr DWORD kFileBufferChars = 32768;
 
-const wchar_t* OrNull(const std::wstring& text) {
-    return text.empty() ? nullptr : text.c_str();
-}
+const wchar_t* OrNull(const std::wstring& text) { return text.empty() ? nullptr : text.c_str(); }
 
 using GetOpenFileNameFunction = BOOL(WINAPI*)(OPENFILENAMEW*);
 

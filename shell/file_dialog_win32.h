@@ -7,11 +7,11 @@ namespace tarvane {
 
 // The platform's file-open dialog, modal to the owner window.
 class Win32OpenFilePrompt final : public OpenFilePrompt {
-public:
+  public:
     explicit Win32OpenFilePrompt(const HWND& owner) : owner_(owner) {}
     std::optional<std::wstring> Ask(const OpenFileRequest& request) override;
 
-private:
+  private:
     const HWND& owner_;
 };
 

@@ -5,7 +5,7 @@
 namespace tarvane {
 
 class FolderBrowser {
-public:
+  public:
     virtual ~FolderBrowser() = default;
     // The chosen folder's path as the shell reports it (a drive root keeps its backslash), or ""
     // when the user cancels or the shell has no file-system path for the choice.

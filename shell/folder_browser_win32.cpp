@@ -9,7 +9,7 @@ namespace {
 // each browse rather than at start-up, where it would cost every start time for a dialog that
 // most starts never open.
 class ComOnThisThread {
-public:
+  public:
     ComOnThisThread() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
     ~ComOnThisThread() {
         if (SUCCEEDED(result_)) {
@@ -19,7 +19,7 @@ public:
     ComOnThisThread(const ComOnThisThread&) = delete;
     ComOnThisThread& operator=(const ComOnThisThread&) = delete;
 
-private:
+  private:
     HRESULT result_;
 };
 

@@ -8,11 +8,11 @@ namespace tarvane {
 // The shell's folder browser, modal to the owner window, starting at the desktop and confirming
 // file-system folders only. Needs COM initialised on the calling thread.
 class ShellFolderBrowser final : public FolderBrowser {
-public:
+  public:
     explicit ShellFolderBrowser(const HWND& owner) : owner_(owner) {}
     std::wstring BrowseForFolder(const std::wstring& title) override;
 
-private:
+  private:
     const HWND& owner_;
 };
 

@@ -9,7 +9,8 @@ std::wstring SystemErrorText(DWORD code) {
         nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
     std::wstring words = length ? std::wstring(text, length) : L"Unknown error.";
     LocalFree(text);
-    while (!words.empty() && (words.back() == L'\r' || words.back() == L'\n' || words.back() == L' ')) {
+    while (!words.empty() &&
+           (words.back() == L'\r' || words.back() == L'\n' || words.back() == L' ')) {
         words.pop_back();
     }
     return words + L" (error " + std::to_wstring(code) + L")";

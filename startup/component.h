@@ -11,7 +11,7 @@ namespace tarvane {
 inline constexpr wchar_t kComponentFileName[] = L"COMDLG32.OCX";
 
 class ComponentPlatform {
-public:
+  public:
     virtual ~ComponentPlatform() = default;
     virtual std::wstring SystemFolder() = 0;  // ends in a backslash, or "" when unknown
     // True only for a plain file: hidden or system files and folders of that name do not count.

@@ -10,12 +10,14 @@
 namespace tarvane {
 namespace {
 
-constexpr DWORD kNotPlain = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+constexpr DWORD kNotPlain =
+    FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
 
 bool WriteAll(HANDLE file, const std::vector<std::byte>& bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 20));
+        const DWORD chunk =
+            static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 20));
         DWORD written = 0;
         if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr) || written == 0) {
             return false;
@@ -27,9 +29,7 @@ bool WriteAll(HANDLE file, const std::vector<std::byte>& bytes) {
 
 }  // namespace
 
-std::wstring Win32ComponentPlatform::SystemFolder() {
-    return GetSpecialFolder(kSystemFolderId);
-}
+std::wstring Win32ComponentPlatform::SystemFolder() { return GetSpecialFolder(kSystemFolderId); }
 
 bool Win32ComponentPlatform::PlainFileExists(const std::wstring& path) {
     const DWORD attributes = GetFileAttributesW(path.c_str());

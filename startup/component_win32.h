@@ -7,7 +7,7 @@ namespace tarvane {
 
 // The component check and install against the real system folder and this program's resources.
 class Win32ComponentPlatform final : public ComponentPlatform {
-public:
+  public:
     explicit Win32ComponentPlatform(HMODULE module) : module_(module) {}
 
     std::wstring SystemFolder() override;
@@ -15,7 +15,7 @@ public:
     std::optional<std::vector<std::byte>> EmbeddedComponent() override;
     bool WriteWholeFile(const std::wstring& path, const std::vector<std::byte>& bytes) override;
 
-private:
+  private:
     HMODULE module_;
 };
 

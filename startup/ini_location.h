@@ -1,7 +1,8 @@
 #pragma once
 // Where the settings file lives. The traditional place is the all-users application-data folder of
-// English Windows 2000 and XP; where that folder does not exist (newer or non-English Windows, Wine),
-// the platform's common application-data folder takes its place, so that a store is never lost.
+// English Windows 2000 and XP; where that folder does not exist (newer or non-English Windows,
+// Wine), the platform's common application-data folder takes its place, so that a store is never
+// lost.
 #include <string>
 
 namespace tarvane {

@@ -7,9 +7,9 @@
 
 namespace tarvane {
 
-inline constexpr std::int32_t kSystemFolderId = 37;      // CSIDL_SYSTEM
-inline constexpr std::int32_t kCommonAppDataId = 35;     // CSIDL_COMMON_APPDATA
-inline constexpr std::size_t kPathBufferChars = 260;     // MAX_PATH
+inline constexpr std::int32_t kSystemFolderId = 37;   // CSIDL_SYSTEM
+inline constexpr std::int32_t kCommonAppDataId = 35;  // CSIDL_COMMON_APPDATA
+inline constexpr std::size_t kPathBufferChars = 260;  // MAX_PATH
 
 // Writes the folder's path, NUL-terminated, at the start of a buffer of kPathBufferChars
 // characters (with room for one more NUL after them), or leaves the buffer as it was.

@@ -19,7 +19,8 @@ bool FolderExists(const wchar_t* path) {
 }
 
 std::wstring IniFilePath() {
-    return ChooseIniFilePath(FolderExists(kFixedSettingsFolder), GetSpecialFolder(kCommonAppDataId));
+    return ChooseIniFilePath(FolderExists(kFixedSettingsFolder),
+                             GetSpecialFolder(kCommonAppDataId));
 }
 
 int RunMessageLoop(const MainWindow& window) {

@@ -2,9 +2,7 @@
 
 namespace tarvane {
 
-std::wstring QuoteProgramPath(const std::wstring& path) {
-    return L"\"" + path + L"\"";
-}
+std::wstring QuoteProgramPath(const std::wstring& path) { return L"\"" + path + L"\""; }
 
 std::wstring QuoteArgument(const std::wstring& text) {
     std::wstring quoted = L"\"";

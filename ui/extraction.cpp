@@ -17,9 +17,10 @@ bool RefuseQuote(MainContext& context, const std::wstring& text, const wchar_t* 
     return true;
 }
 
-void ReportStartFailure(MainContext& context, const std::wstring& tool, const std::wstring& reason) {
-    context.boxes.Show(ErrorMessage(L"Could not start the archive tool\r\n" + tool + L"\r\n\r\n" +
-                                    reason));
+void ReportStartFailure(MainContext& context, const std::wstring& tool,
+                        const std::wstring& reason) {
+    context.boxes.Show(
+        ErrorMessage(L"Could not start the archive tool\r\n" + tool + L"\r\n\r\n" + reason));
 }
 
 }  // namespace
@@ -43,7 +44,8 @@ void OnProcess(MainContext& context) {
     if (RefuseQuote(context, archive, L"SGA In") || RefuseQuote(context, folder, L"SGB Out")) {
         return;
     }
-    const LaunchResult started = context.launcher.Start(tool, ExtractCommand(tool, archive, folder));
+    const LaunchResult started =
+        context.launcher.Start(tool, ExtractCommand(tool, archive, folder));
     if (!started.ok) {
         ReportStartFailure(context, tool, started.reason);
     }

@@ -12,7 +12,8 @@ int TwipsToPixels(int twips, int dpi) {
 Rect ToPixels(const Rect& twips, int dpi) {
     const int left = TwipsToPixels(twips.left, dpi);
     const int top = TwipsToPixels(twips.top, dpi);
-    // Edges are converted rather than sizes, so neighbours never overlap or drift apart by rounding.
+    // Edges are converted rather than sizes, so neighbours never overlap or drift apart by
+    // rounding.
     return Rect{left, top, TwipsToPixels(twips.left + twips.width, dpi) - left,
                 TwipsToPixels(twips.top + twips.height, dpi) - top};
 }

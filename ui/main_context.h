@@ -12,7 +12,7 @@ namespace tarvane {
 
 // The two text boxes, each read and written as one whole string.
 class MainView {
-public:
+  public:
     virtual ~MainView() = default;
     virtual std::wstring ArchiveText() const = 0;
     virtual void SetArchiveText(const std::wstring& text) = 0;
@@ -27,14 +27,14 @@ struct LaunchResult {
 
 // Starts a program in a normal, focused window without waiting for it.
 class Launcher {
-public:
+  public:
     virtual ~Launcher() = default;
     virtual LaunchResult Start(const std::wstring& program, const std::wstring& commandLine) = 0;
 };
 
 // The settings file, as the actions see it: values and where the file lives (for messages).
 class SettingsFile : public ProfileStore {
-public:
+  public:
     virtual std::wstring Location() const = 0;
 };
 

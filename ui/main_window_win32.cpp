@@ -84,11 +84,11 @@ bool RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance;
-    windowClass.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_TARVANE),
-                                                      IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
-    windowClass.hIconSm = static_cast<HICON>(
-        LoadImageW(instance, MAKEINTRESOURCEW(IDI_TARVANE), IMAGE_ICON,
-                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    windowClass.hIcon = static_cast<HICON>(
+        LoadImageW(instance, MAKEINTRESOURCEW(IDI_TARVANE), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_TARVANE),
+                                                        IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                        GetSystemMetrics(SM_CYSMICON), 0));
     windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kWindowClass;
@@ -98,8 +98,7 @@ bool RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
 }  // namespace
 
 MainWindow::MainWindow(HINSTANCE instance, SettingsFile& settings)
-    : instance_(instance),
-      context_{*this, dialog_, folders_, boxes_, settings, launcher_} {}
+    : instance_(instance), context_{*this, dialog_, folders_, boxes_, settings, launcher_} {}
 
 MainWindow::~MainWindow() {
     if (window_ != nullptr) {
@@ -129,9 +128,7 @@ bool MainWindow::Create(std::wstring& failure) {
     return true;
 }
 
-void MainWindow::Load() {
-    OnLoad(context_);
-}
+void MainWindow::Load() { OnLoad(context_); }
 
 void MainWindow::Show(int showCommand) {
     ShowWindow(window_, showCommand);
@@ -141,7 +138,8 @@ void MainWindow::Show(int showCommand) {
 
 LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        auto* self =
+            static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         self->window_ = window;
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
@@ -176,10 +174,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 bool MainWindow::OnCreate() {
     for (const ControlSpec& spec : kControls) {
         const ControlClass kind = ClassOf(spec.kind);
-        HWND control = CreateWindowExW(kind.exStyle, kind.name, spec.caption,
-                                       WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0, window_,
-                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
-                                       instance_, nullptr);
+        HWND control = CreateWindowExW(
+            kind.exStyle, kind.name, spec.caption, WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0,
+            window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance_, nullptr);
         if (control == nullptr) {
             return false;
         }
@@ -204,7 +201,8 @@ void MainWindow::OnActivate(WPARAM state) {
         focusBeforeDeactivation_ = GetFocus();
         return;
     }
-    const bool ours = focusBeforeDeactivation_ != nullptr && IsChild(window_, focusBeforeDeactivation_);
+    const bool ours =
+        focusBeforeDeactivation_ != nullptr && IsChild(window_, focusBeforeDeactivation_);
     SetFocus(ours ? focusBeforeDeactivation_ : Control(kTxtSGAPath));
 }
 
@@ -246,7 +244,8 @@ void MainWindow::PlaceControls(int dpi) {
 
 void MainWindow::FitClientArea(int dpi) {
     const Rect client = ClientPixels(dpi);
-    const RECT outer = WindowRectForClient(client.width, client.height, kWindowStyle, kWindowExStyle, dpi);
+    const RECT outer =
+        WindowRectForClient(client.width, client.height, kWindowStyle, kWindowExStyle, dpi);
     int width = outer.right - outer.left;
     int height = outer.bottom - outer.top;
     const UINT flags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
@@ -264,21 +263,18 @@ void MainWindow::FitClientArea(int dpi) {
 std::wstring MainWindow::TextOf(int id) const {
     HWND box = Control(id);
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(box)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(box, text.data(), static_cast<int>(text.size()))));
+    text.resize(
+        static_cast<std::size_t>(GetWindowTextW(box, text.data(), static_cast<int>(text.size()))));
     return text;
 }
 
-std::wstring MainWindow::ArchiveText() const {
-    return TextOf(kTxtSGAPath);
-}
+std::wstring MainWindow::ArchiveText() const { return TextOf(kTxtSGAPath); }
 
 void MainWindow::SetArchiveText(const std::wstring& text) {
     SetWindowTextW(Control(kTxtSGAPath), text.c_str());
 }
 
-std::wstring MainWindow::OutputText() const {
-    return TextOf(kTxtSGBOut);
-}
+std::wstring MainWindow::OutputText() const { return TextOf(kTxtSGBOut); }
 
 void MainWindow::SetOutputText(const std::wstring& text) {
     SetWindowTextW(Control(kTxtSGBOut), text.c_str());

@@ -13,7 +13,7 @@ namespace tarvane {
 // frmMain: the one window. It lays out its controls at the window's DPI and hands every button
 // and menu command to the portable actions; each message has its own OnXxx handler.
 class MainWindow final : public MainView {
-public:
+  public:
     MainWindow(HINSTANCE instance, SettingsFile& settings);
     ~MainWindow() override;
     MainWindow(const MainWindow&) = delete;
@@ -33,7 +33,7 @@ public:
     std::wstring OutputText() const override;
     void SetOutputText(const std::wstring& text) override;
 
-private:
+  private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -20,7 +20,7 @@ struct Message {
 };
 
 class MessageBoxes {
-public:
+  public:
     virtual ~MessageBoxes() = default;
     virtual Answer Show(const Message& message) = 0;
 };

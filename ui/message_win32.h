@@ -7,11 +7,11 @@ namespace tarvane {
 
 // Modal message boxes owned by the main window.
 class Win32MessageBoxes final : public MessageBoxes {
-public:
+  public:
     explicit Win32MessageBoxes(const HWND& owner) : owner_(owner) {}
     Answer Show(const Message& message) override;
 
-private:
+  private:
     const HWND& owner_;
 };
 

@@ -16,8 +16,9 @@ void StoreToolPath(MainContext& context, const std::wstring& value) {
     const WriteResult written =
         WriteIniValue(context.settings, context.boxes, kPathsSection, kArchiveKey, value);
     if (written.status == WriteStatus::Failed) {
-        context.boxes.Show(ErrorMessage(L"Could not save the Archive.exe path in the settings file\r\n" +
-                                        context.settings.Location() + L"\r\n\r\n" + written.reason));
+        context.boxes.Show(
+            ErrorMessage(L"Could not save the Archive.exe path in the settings file\r\n" +
+                         context.settings.Location() + L"\r\n\r\n" + written.reason));
     }
 }
 

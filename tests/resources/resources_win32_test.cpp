@@ -15,9 +15,7 @@ using tarvane::testing::ToUtf8;
 
 namespace {
 
-std::wstring ExePath() {
-    return BuildFolder() + L"Tarvane.exe";
-}
+std::wstring ExePath() { return BuildFolder() + L"Tarvane.exe"; }
 
 std::string VersionString(const std::vector<char>& block, const wchar_t* name) {
     void* value = nullptr;
@@ -41,9 +39,7 @@ std::vector<char> VersionBlock() {
 // Loaded as data only: nothing of the program runs.
 struct ExeResources {
     HMODULE module = LoadLibraryExW(ExePath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    ~ExeResources() {
-        FreeLibrary(module);
-    }
+    ~ExeResources() { FreeLibrary(module); }
 
     std::pair<const BYTE*, DWORD> Find(const wchar_t* type, int id) const {
         HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id), type);

@@ -3,9 +3,7 @@
 namespace tarvane::testing {
 namespace {
 
-bool IsBlank(wchar_t c) {
-    return c == L' ' || c == L'\t';
-}
+bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
 
 // The program name: up to the closing quote if it starts with one, else up to the first blank.
 // Backslashes mean nothing here.
