@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "support/utf8_win32.h"
+
 namespace tarvane::testing {
 
 // The folder of the running test exe, with a trailing backslash; every program of the Windows
@@ -20,9 +22,6 @@ void RemoveTree(const std::wstring& folder);
 bool FileExists(const std::wstring& path);
 std::string ReadWholeFile(const std::wstring& path);  // throws when the file cannot be read
 void WriteWholeFile(const std::wstring& path, const std::string& bytes);  // throws on failure
-
-std::wstring FromUtf8(const std::string& text);
-std::string ToUtf8(const std::wstring& text);
 
 // One start of the fake archive tool, as it logged it.
 struct ToolCall {

@@ -13,19 +13,11 @@
 #include <cstdio>
 #include <string>
 
+#include "support/utf8_win32.h"
+
 namespace {
 
-std::string ToUtf8(const std::wstring& text) {
-    if (text.empty()) {
-        return {};
-    }
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                         nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(), size,
-                        nullptr, nullptr);
-    return utf8;
-}
+using tarvane::testing::ToUtf8;
 
 std::wstring LogPathBesideSelf() {
     std::wstring path(MAX_PATH, L'\0');
