@@ -172,11 +172,11 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 bool MainWindow::OnCreate() {
-    for (const ControlSpec& spec : kControls) {
-        const ControlClass kind = ClassOf(spec.kind);
+    for (const ControlSpec& entry : kControls) {
+        const ControlClass kind = ClassOf(entry.kind);
         HWND control = CreateWindowExW(
-            kind.exStyle, kind.name, spec.caption, WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0,
-            window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance_, nullptr);
+            kind.exStyle, kind.name, entry.caption, WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0,
+            window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)), instance_, nullptr);
         if (control == nullptr) {
             return false;
         }
@@ -220,8 +220,8 @@ void MainWindow::OnDestroy() {
 void MainWindow::ApplyDpi(int dpi) {
     HFONT previous = font_;
     font_ = CreateDialogFont(dpi);
-    for (const ControlSpec& spec : kControls) {
-        SendMessageW(Control(spec.id), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    for (const ControlSpec& entry : kControls) {
+        SendMessageW(Control(entry.id), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     }
     if (previous != nullptr) {
         DeleteObject(previous);
@@ -232,13 +232,13 @@ void MainWindow::ApplyDpi(int dpi) {
 }
 
 void MainWindow::PlaceControls(int dpi) {
-    for (const ControlSpec& spec : kControls) {
-        Rect place = ToPixels(spec.twips, dpi);
-        if (spec.kind == ControlKind::Label) {
-            const SIZE text = MeasureText(window_, font_, spec.caption);
-            place = LabelPixels(spec, text.cx, text.cy, dpi);
+    for (const ControlSpec& entry : kControls) {
+        Rect place = ToPixels(entry.twips, dpi);
+        if (entry.kind == ControlKind::Label) {
+            const SIZE text = MeasureText(window_, font_, entry.caption);
+            place = LabelPixels(entry, text.cx, text.cy, dpi);
         }
-        MoveWindow(Control(spec.id), place.left, place.top, place.width, place.height, FALSE);
+        MoveWindow(Control(entry.id), place.left, place.top, place.width, place.height, FALSE);
     }
 }
 
