@@ -29,7 +29,6 @@ tarvane_add_integration_test(integration_startup_settings
     startup/app_run.cpp
     startup/component_win32_test.cpp
     startup/special_folder_win32_test.cpp
-    shell/window_search.cpp
 )
 add_dependencies(integration_startup_settings Tarvane TarvaneWithComponent)
 
@@ -42,5 +41,4 @@ tarvane_add_integration_test(integration_shell
     shell/dialog_driver.cpp
     shell/file_dialog_win32_test.cpp
     shell/folder_browser_win32_test.cpp
-    shell/window_search.cpp
 )

@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "shell/window_search.h"
+#include "support/window_search_win32.h"
 
 namespace tarvane::testing {
 namespace {

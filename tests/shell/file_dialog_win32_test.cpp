@@ -10,7 +10,7 @@
 #include "shell/dialog_driver.h"
 #include "shell/file_dialog.h"
 #include "shell/file_dialog_win32.h"
-#include "shell/window_search.h"
+#include "support/window_search_win32.h"
 #include "support/win32_files.h"
 
 using tarvane::testing::ChildTexts;

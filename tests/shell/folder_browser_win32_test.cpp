@@ -14,7 +14,7 @@
 
 #include "shell/dialog_driver.h"
 #include "shell/folder_browser_win32.h"
-#include "shell/window_search.h"
+#include "support/window_search_win32.h"
 #include "support/win32_files.h"
 
 using tarvane::testing::ChildTexts;

@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-#include "shell/window_search.h"
+#include "support/window_search_win32.h"
 #include "support/win32_files.h"
 
 namespace tarvane::testing {

@@ -77,22 +77,6 @@ bool WaitUntil(const std::function<bool()>& condition, unsigned timeoutMs) {
     }
 }
 
-std::wstring WindowText(HWND window) {
-    std::array<wchar_t, 4096> text{};
-    DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                             SMTO_ABORTIFHUNG, kSendTimeoutMs, &copied)) {
-        FailDriving(L"the window does not answer WM_GETTEXT");
-    }
-    return std::wstring(text.data(), copied);
-}
-
-std::wstring ClassNameOf(HWND window) {
-    std::array<wchar_t, 256> name{};
-    return std::wstring(name.data(),
-                        GetClassNameW(window, name.data(), static_cast<int>(name.size())));
-}
-
 RECT RectInParent(HWND child) {
     RECT rect{};
     GetWindowRect(child, &rect);

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "support/window_search_win32.h"
+
 namespace tarvane::testing {
 
 inline constexpr unsigned kWaitMs = 10000;
@@ -23,8 +25,6 @@ inline constexpr UINT kSendTimeoutMs = 5000;
 // Polls until the condition holds; false when timeoutMs ran out first.
 bool WaitUntil(const std::function<bool()>& condition, unsigned timeoutMs = kWaitMs);
 
-std::wstring WindowText(HWND window);
-std::wstring ClassNameOf(HWND window);
 // Where a child window lies in its parent's client area, in pixels.
 RECT RectInParent(HWND child);
 // Every window inside parent, at any depth.

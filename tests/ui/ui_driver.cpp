@@ -11,7 +11,6 @@ namespace tarvane::testing {
 namespace {
 
 constexpr wchar_t kMainWindowClass[] = L"TarvaneMainWindow";
-constexpr wchar_t kDialogClass[] = L"#32770";
 
 // --- The folder browser's tree -----------------------------------------------------------------
 
@@ -96,24 +95,7 @@ bool TarvaneProcess::WaitForExit(unsigned timeoutMs) const {
 }
 
 std::vector<HWND> TarvaneProcess::TopLevelWindows(const wchar_t* className) const {
-    struct Search {
-        DWORD processId;
-        const wchar_t* className;
-        std::vector<HWND> found;
-    } search{process_.dwProcessId, className, {}};
-    EnumWindows(
-        [](HWND window, LPARAM context) {
-            auto* search = reinterpret_cast<Search*>(context);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner == search->processId &&
-                (search->className == nullptr || ClassNameOf(window) == search->className)) {
-                search->found.push_back(window);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return TopLevelWindowsOf(process_.dwProcessId, className);
 }
 
 HWND TarvaneProcess::MainWindow() const {
