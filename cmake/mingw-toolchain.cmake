@@ -1,0 +1,12 @@
+# What both MinGW-w64 toolchain files share; they set TARVANE_MINGW_ARCH (i686 or x86_64) first.
+set(tarvane_triplet ${TARVANE_MINGW_ARCH}-w64-mingw32)
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR ${TARVANE_MINGW_ARCH})
+set(CMAKE_C_COMPILER ${tarvane_triplet}-gcc)
+set(CMAKE_CXX_COMPILER ${tarvane_triplet}-g++)
+set(CMAKE_RC_COMPILER ${tarvane_triplet}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${tarvane_triplet})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(TARVANE_OBJDUMP ${tarvane_triplet}-objdump)
