@@ -101,6 +101,13 @@ void InstallFakeTool(const std::wstring& folder, const std::wstring& name) {
     DeleteFileW((folder + kToolLogName).c_str());
 }
 
+FakeToolHeldOpen::FakeToolHeldOpen(const std::wstring& folder)
+    : holdFile_(folder + L"hold-open.txt") {
+    WriteWholeFile(holdFile_, "");
+}
+
+FakeToolHeldOpen::~FakeToolHeldOpen() { DeleteFileW(holdFile_.c_str()); }
+
 std::vector<ToolCall> ReadToolCalls(const std::wstring& folder) {
     std::vector<ToolCall> calls;
     const std::wstring log = folder + kToolLogName;
@@ -119,6 +126,8 @@ std::vector<ToolCall> ReadToolCalls(const std::wstring& folder) {
             current.argv.push_back(FieldValue(line, line.substr(0, line.find('=') + 1)));
         } else if (line.rfind("show=", 0) == 0) {
             current.showState = std::stoi(line.substr(5));
+        } else if (line.rfind("pid=", 0) == 0) {
+            current.processId = std::stoul(line.substr(4));
         } else if (line == "end") {
             // Only whole records count: the tool may still be writing the last one.
             calls.push_back(current);

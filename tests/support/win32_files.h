@@ -28,10 +28,24 @@ struct ToolCall {
     std::wstring commandLine;
     std::vector<std::wstring> argv;
     int showState = -1;  // the window show state it was started with; -1 when none was given
+    unsigned long processId = 0;
 };
 
 // Copies the fake archive tool to folder + name (folders created as needed) and clears its log.
 void InstallFakeTool(const std::wstring& folder, const std::wstring& name);
+
+// While the returned object lives, the fake tool installed in folder stays running after each
+// start (for at most a minute), like an extraction that is still working.
+class FakeToolHeldOpen {
+  public:
+    explicit FakeToolHeldOpen(const std::wstring& folder);
+    ~FakeToolHeldOpen();
+    FakeToolHeldOpen(const FakeToolHeldOpen&) = delete;
+    FakeToolHeldOpen& operator=(const FakeToolHeldOpen&) = delete;
+
+  private:
+    std::wstring holdFile_;
+};
 
 // The calls logged by a fake tool installed in folder, oldest first; none when it never ran.
 std::vector<ToolCall> ReadToolCalls(const std::wstring& folder);

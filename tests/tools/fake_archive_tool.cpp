@@ -7,7 +7,11 @@
 //   argc=<n>
 //   argv[i]=<argument i>       (n lines)
 //   show=<wShowWindow>         (-1 when the starter gave no show state)
+//   pid=<its process id>
 //   end
+// While a file "hold-open.txt" lies beside this exe, the tool stays running after it has logged
+// its start (up to a minute, so that a failed test leaves nothing behind), as a real extraction
+// that is still working would.
 #include <windows.h>
 
 #include <cstdio>
@@ -19,12 +23,22 @@ namespace {
 
 using tarvane::testing::ToUtf8;
 
-std::wstring LogPathBesideSelf() {
+constexpr DWORD kLongestHoldMs = 60000;
+
+std::wstring FolderOfSelf() {
     std::wstring path(MAX_PATH, L'\0');
     const DWORD length = GetModuleFileNameW(nullptr, path.data(), MAX_PATH);
     path.resize(length);
     path.erase(path.find_last_of(L'\\') + 1);
-    return path + L"archive-calls.txt";
+    return path;
+}
+
+void StayWhileHeldOpen(const std::wstring& holdFile) {
+    const DWORD start = GetTickCount();
+    while (GetFileAttributesW(holdFile.c_str()) != INVALID_FILE_ATTRIBUTES &&
+           GetTickCount() - start < kLongestHoldMs) {
+        Sleep(20);
+    }
 }
 
 }  // namespace
@@ -40,12 +54,18 @@ int wmain(int argc, wchar_t** argv) {
     GetStartupInfoW(&startup);
     const int show = (startup.dwFlags & STARTF_USESHOWWINDOW) ? startup.wShowWindow : -1;
     record += "show=" + std::to_string(show) + "\n";
+    record += "pid=" + std::to_string(GetCurrentProcessId()) + "\n";
     record += "end\n";
 
-    FILE* log = _wfopen(LogPathBesideSelf().c_str(), L"ab");
+    const std::wstring folder = FolderOfSelf();
+    FILE* log = _wfopen((folder + L"archive-calls.txt").c_str(), L"ab");
     if (log == nullptr) {
         return 2;
     }
     const bool written = std::fwrite(record.data(), 1, record.size(), log) == record.size();
-    return (std::fclose(log) == 0 && written) ? 0 : 3;
+    if (std::fclose(log) != 0 || !written) {
+        return 3;
+    }
+    StayWhileHeldOpen(folder + L"hold-open.txt");
+    return 0;
 }

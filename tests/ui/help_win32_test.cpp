@@ -1,5 +1,5 @@
 // Help, About and Exit as a user reaches them: F1, the Help menu by mouse and keyboard, and the
-// two ways out through the File menu.
+// two ways out through the File menu, which end only this program and never an extraction.
 #include <catch2/catch.hpp>
 
 #include <array>
@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "support/win32_files.h"
 #include "ui/layout.h"
 #include "ui/ui_driver.h"
 
@@ -109,6 +110,32 @@ TEST_CASE("File > Exit ends the program at once, by mouse and by Alt+F then X", 
         way.exit(started);
         CHECK(started.program.WaitForExit());
     }
+}
+
+TEST_CASE("File > Exit leaves an extraction that is still running alone", "[ui][help]") {
+    const std::wstring toolFolder = FreshFolder(L"ui exit while extracting");
+    InstallFakeTool(toolFolder, L"Archive.exe");
+    HANDLE tool = nullptr;
+    {
+        const FakeToolHeldOpen stillWorking(toolFolder);
+        const StartedProgram started(toolFolder + L"Archive.exe");
+        SetText(started.Control(kTxtSGAPath), L"C:\\in.sga");
+        SetText(started.Control(kTxtSGBOut), L"C:\\out");
+        Click(started.Control(kCmdGo));
+        const std::vector<ToolCall> calls = WaitForToolCalls(toolFolder, 1);
+        REQUIRE(calls.size() == 1);
+        tool = OpenProcess(SYNCHRONIZE, FALSE, calls[0].processId);
+        REQUIRE(tool != nullptr);
+
+        PostCommand(started.window, kMnuFileExit);
+        CHECK(started.program.WaitForExit());
+        // Given time to end with it, the extraction is still running.
+        CHECK(WaitForSingleObject(tool, 500) == WAIT_TIMEOUT);
+    }
+    // Its work done, the tool ends by itself.
+    CHECK(WaitForSingleObject(tool, 10000) == WAIT_OBJECT_0);
+    CloseHandle(tool);
+    RemoveTree(toolFolder);
 }
 
 }  // namespace tarvane::testing
