@@ -112,29 +112,43 @@ TEST_CASE("File > Exit ends the program at once, by mouse and by Alt+F then X", 
     }
 }
 
-TEST_CASE("File > Exit leaves an extraction that is still running alone", "[ui][help]") {
+TEST_CASE("File > Exit and the Close button leave an extraction that is still running alone",
+          "[ui][help]") {
+    struct WayOut {
+        const char* name;
+        UINT message;
+        WPARAM wParam;
+    };
+    const std::array<WayOut, 2> ways{{
+        {"File > Exit", WM_COMMAND, MAKEWPARAM(kMnuFileExit, 0)},
+        {"the Close button", WM_SYSCOMMAND, SC_CLOSE},
+    }};
     const std::wstring toolFolder = FreshFolder(L"ui exit while extracting");
     InstallFakeTool(toolFolder, L"Archive.exe");
-    HANDLE tool = nullptr;
-    {
-        const FakeToolHeldOpen stillWorking(toolFolder);
-        const StartedProgram started(toolFolder + L"Archive.exe");
-        SetText(started.Control(kTxtSGAPath), L"C:\\in.sga");
-        SetText(started.Control(kTxtSGBOut), L"C:\\out");
-        Click(started.Control(kCmdGo));
-        const std::vector<ToolCall> calls = WaitForToolCalls(toolFolder, 1);
-        REQUIRE(calls.size() == 1);
-        tool = OpenProcess(SYNCHRONIZE, FALSE, calls[0].processId);
-        REQUIRE(tool != nullptr);
+    for (const WayOut& way : ways) {
+        CAPTURE(way.name);
+        HANDLE tool = nullptr;
+        {
+            const FakeToolHeldOpen stillWorking(toolFolder);
+            const StartedProgram started(toolFolder + L"Archive.exe");
+            SetText(started.Control(kTxtSGAPath), L"C:\\in.sga");
+            SetText(started.Control(kTxtSGBOut), L"C:\\out");
+            const std::size_t callsBefore = ReadToolCalls(toolFolder).size();
+            Click(started.Control(kCmdGo));
+            const std::vector<ToolCall> calls = WaitForToolCalls(toolFolder, callsBefore + 1);
+            REQUIRE(calls.size() == callsBefore + 1);
+            tool = OpenProcess(SYNCHRONIZE, FALSE, calls.back().processId);
+            REQUIRE(tool != nullptr);
 
-        PostCommand(started.window, kMnuFileExit);
-        CHECK(started.program.WaitForExit());
-        // Given time to end with it, the extraction is still running.
-        CHECK(WaitForSingleObject(tool, 500) == WAIT_TIMEOUT);
+            PostMessageW(started.window, way.message, way.wParam, 0);
+            CHECK(started.program.WaitForExit());
+            // Given time to end with it, the extraction is still running.
+            CHECK(WaitForSingleObject(tool, 500) == WAIT_TIMEOUT);
+        }
+        // Its work done, the tool ends by itself.
+        CHECK(WaitForSingleObject(tool, 10000) == WAIT_OBJECT_0);
+        CloseHandle(tool);
     }
-    // Its work done, the tool ends by itself.
-    CHECK(WaitForSingleObject(tool, 10000) == WAIT_OBJECT_0);
-    CloseHandle(tool);
     RemoveTree(toolFolder);
 }
 
