@@ -1,5 +1,6 @@
 // Help, About and Exit as a user reaches them: F1, the Help menu by mouse and keyboard, and the
-// two ways out through the File menu, which end only this program and never an extraction.
+// ways out (File > Exit by mouse and keyboard, the Close button), which end only this program and
+// never an extraction it started.
 #include <catch2/catch.hpp>
 
 #include <array>
