@@ -44,7 +44,8 @@ set(TARVANE_LIBSTDCXX_ABORT_PATHS
     _ZSt17__throw_bad_allocv                      # std::__throw_bad_alloc()
     _ZSt28__throw_bad_array_new_lengthv           # std::__throw_bad_array_new_length()
     _ZSt20__throw_length_errorPKc                 # std::__throw_length_error(const char*)
-    _ZSt19__throw_logic_errorPKc)                 # std::__throw_logic_error(const char*)
+    _ZSt19__throw_logic_errorPKc                  # std::__throw_logic_error(const char*)
+    _ZSt24__throw_out_of_range_fmtPKcz)           # std::__throw_out_of_range_fmt(const char*, ...)
 
 function(tarvane_shipped_link_options target)
     if(NOT MINGW OR NOT CMAKE_CXX_COMPILER_ID STREQUAL "GNU")

@@ -1,11 +1,10 @@
 #pragma once
 // The settings file holds one value: where the game's Archive.exe lives. These are the rules of
 // reading and writing it; the file itself is reached only through a ProfileStore, which on Windows
-// is the platform's private-profile functions.
+// is the platform's private-profile functions. The operations report what happened; the window
+// decides what to tell the user.
 #include <cstddef>
 #include <string>
-
-#include "ui/message.h"
 
 namespace tarvane {
 
@@ -34,6 +33,12 @@ class ProfileStore {
                                const std::wstring& value) = 0;
 };
 
+// The settings file as the program sees it: its values, and where it lives (for messages).
+class SettingsFile : public ProfileStore {
+  public:
+    virtual std::wstring Location() const = 0;
+};
+
 enum class WriteStatus { Written, TooLong, Failed };
 
 struct WriteResult {
@@ -47,12 +52,14 @@ struct WriteResult {
 std::wstring ReadIniValue(ProfileStore& store, const std::wstring& section,
                           const std::wstring& key);
 
-// Refuses a key or value longer than MaxIniFieldChars with the settings' own message and writes
-// nothing; otherwise writes the value unchanged and reports whether the platform managed to.
-WriteResult WriteIniValue(ProfileStore& store, MessageBoxes& boxes, const std::wstring& section,
-                          const std::wstring& key, const std::wstring& value);
+// What the profile reader gives back for a value written as it is: one enclosing pair of matching
+// quotation marks (double or single) is dropped.
+std::wstring ProfileReading(const std::wstring& stored);
 
-// "Can't write more than 255 characters for key or value." under the application title.
-Message TooLongMessage();
+// Refuses a key or value longer than MaxIniFieldChars and writes nothing. Otherwise writes the
+// value and reads it back: a store counts as done only when the file gives the value back
+// exactly. When it cannot, the previous value is put back and the store is reported as failed.
+WriteResult WriteIniValue(ProfileStore& store, const std::wstring& section, const std::wstring& key,
+                          const std::wstring& value);
 
 }  // namespace tarvane

@@ -25,12 +25,19 @@ file(CONFIGURE OUTPUT ${test_component_file} CONTENT "${test_component_block}" @
 tarvane_add_app(TarvaneWithComponent ${test_component_file})
 
 tarvane_add_integration_test(integration_startup_settings
+    settings/file_encoding_win32_test.cpp
     settings/settings_win32_test.cpp
     startup/app_run.cpp
     startup/component_win32_test.cpp
     startup/special_folder_win32_test.cpp
 )
-add_dependencies(integration_startup_settings Tarvane TarvaneWithComponent)
+add_dependencies(integration_startup_settings Tarvane TarvaneWithComponent settings_store_tool)
+
+# A second copy of the settings code in a process of its own, for the tests of copies that share
+# one settings file.
+add_executable(settings_store_tool tools/settings_store_tool.cpp)
+target_link_libraries(settings_store_tool PRIVATE tarvane_win32)
+tarvane_compile_options(settings_store_tool)
 
 tarvane_add_integration_test(integration_launcher
     ui/launcher_win32_test.cpp

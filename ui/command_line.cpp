@@ -26,6 +26,10 @@ std::wstring QuoteArgument(const std::wstring& text) {
     return quoted;
 }
 
+bool FitsCommandLineLimit(const std::wstring& commandLine) {
+    return commandLine.size() < kMaxCommandLineChars;
+}
+
 std::wstring ExtractCommand(const std::wstring& toolPath, const std::wstring& archivePath,
                             const std::wstring& outputFolder) {
     return QuoteProgramPath(toolPath) + L" -a " + QuoteArgument(archivePath) + L" -e " +

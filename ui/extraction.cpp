@@ -44,8 +44,15 @@ void OnProcess(MainContext& context) {
     if (RefuseQuote(context, archive, L"SGA In") || RefuseQuote(context, folder, L"SGB Out")) {
         return;
     }
-    const LaunchResult started =
-        context.launcher.Start(tool, ExtractCommand(tool, archive, folder));
+    const std::wstring command = ExtractCommand(tool, archive, folder);
+    // Cut short, the line would hand the tool a different, shorter output folder.
+    if (!FitsCommandLineLimit(command)) {
+        context.boxes.Show(ErrorMessage(
+            L"The SGA In and SGB Out paths are too long to pass to the archive tool. Please "
+            L"choose shorter paths."));
+        return;
+    }
+    const LaunchResult started = context.launcher.Start(tool, command);
     if (!started.ok) {
         ReportStartFailure(context, tool, started.reason);
     }

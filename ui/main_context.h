@@ -32,12 +32,6 @@ class Launcher {
     virtual LaunchResult Start(const std::wstring& program, const std::wstring& commandLine) = 0;
 };
 
-// The settings file, as the actions see it: values and where the file lives (for messages).
-class SettingsFile : public ProfileStore {
-  public:
-    virtual std::wstring Location() const = 0;
-};
-
 struct MainContext {
     MainView& view;
     FileDialog& dialog;

@@ -13,12 +13,18 @@ std::wstring AskForArchiveTool(FileDialog& dialog) {
 }
 
 void StoreToolPath(MainContext& context, const std::wstring& value) {
-    const WriteResult written =
-        WriteIniValue(context.settings, context.boxes, kPathsSection, kArchiveKey, value);
-    if (written.status == WriteStatus::Failed) {
-        context.boxes.Show(
-            ErrorMessage(L"Could not save the Archive.exe path in the settings file\r\n" +
-                         context.settings.Location() + L"\r\n\r\n" + written.reason));
+    const WriteResult written = WriteIniValue(context.settings, kPathsSection, kArchiveKey, value);
+    switch (written.status) {
+        case WriteStatus::Written:
+            break;
+        case WriteStatus::TooLong:
+            context.boxes.Show(TooLongMessage());
+            break;
+        case WriteStatus::Failed:
+            context.boxes.Show(
+                ErrorMessage(L"Could not save the Archive.exe path in the settings file\r\n" +
+                             context.settings.Location() + L"\r\n\r\n" + written.reason));
+            break;
     }
 }
 
@@ -47,6 +53,12 @@ void OnSetToolPath(MainContext& context) {
     if (!tool.empty()) {
         StoreToolPath(context, L"\"" + tool + L"\"");
     }
+}
+
+Message TooLongMessage() {
+    return Message{L"Can't write more than " + std::to_wstring(MaxIniFieldChars) +
+                       L" characters for key or value.",
+                   L"tarvane", Buttons::Ok, Icon::None};
 }
 
 }  // namespace tarvane

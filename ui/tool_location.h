@@ -9,4 +9,7 @@ void OnLoad(MainContext& context);
 // Tools > Set Archive.exe Path: asks for Archive.exe and replaces the stored location.
 void OnSetToolPath(MainContext& context);
 
+// "Can't write more than 255 characters for key or value." under the application title.
+Message TooLongMessage();
+
 }  // namespace tarvane

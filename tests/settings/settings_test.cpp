@@ -9,11 +9,7 @@ namespace tarvane {
 namespace {
 
 using testing::CallLog;
-using testing::FakeMessageBoxes;
 using testing::FakeSettings;
-
-const Message kTooLong{L"Can't write more than 255 characters for key or value.", L"tarvane",
-                       Buttons::Ok, Icon::None};
 
 TEST_CASE("A stored value reads back by the settings' rules") {
     struct Case {
@@ -83,58 +79,92 @@ TEST_CASE("Keys and values of up to 255 characters are written, longer ones refu
         CAPTURE(c.keyChars, c.valueChars);
         CallLog log;
         FakeSettings store(log);
-        FakeMessageBoxes boxes(log);
         const std::wstring key(c.keyChars, L'k');
         const std::wstring value(c.valueChars, L'v');
         store.Store(kPathsSection, key, L"old");
 
-        const WriteResult result = WriteIniValue(store, boxes, kPathsSection, key, value);
+        const WriteResult result = WriteIniValue(store, kPathsSection, key, value);
 
         if (c.written) {
             CHECK(result.ok());
             CHECK(result.status == WriteStatus::Written);
-            CHECK(boxes.shown.empty());
             CHECK(store.Raw(kPathsSection, key) == value);
         } else {
             CHECK_FALSE(result.ok());
             CHECK(result.status == WriteStatus::TooLong);
-            REQUIRE(boxes.shown.size() == 1);
-            CHECK(boxes.shown[0] == kTooLong);
             CHECK_FALSE(log.Contains("Settings.Write"));
             CHECK(store.Raw(kPathsSection, key) == L"old");
         }
     }
 }
 
-TEST_CASE("The refusal names the limit in a plain box under the application title") {
-    CHECK(TooLongMessage() == kTooLong);
-}
-
 TEST_CASE("A value is written as given, quotation marks included") {
     CallLog log;
     FakeSettings store(log);
-    FakeMessageBoxes boxes(log);
     const std::wstring quoted = LR"("C:\Program Files\THQ\Company of Heroes\Archive.exe")";
-    REQUIRE(WriteIniValue(store, boxes, kPathsSection, kArchiveKey, quoted).ok());
+    REQUIRE(WriteIniValue(store, kPathsSection, kArchiveKey, quoted).ok());
     CHECK(store.ArchiveToolRaw() == quoted);
     CHECK(ReadIniValue(store, kPathsSection, kArchiveKey) ==
           LR"(C:\Program Files\THQ\Company of Heroes\Archive.exe)");
 }
 
-TEST_CASE("A write the platform refuses is reported with its reason, not shown") {
+TEST_CASE("A write the platform refuses is reported with its reason") {
     CallLog log;
     FakeSettings store(log);
-    FakeMessageBoxes boxes(log);
     store.FailWrites(L"Access is denied.");
 
     const WriteResult result =
-        WriteIniValue(store, boxes, kPathsSection, kArchiveKey, L"C:\\CoH\\Archive.exe");
+        WriteIniValue(store, kPathsSection, kArchiveKey, L"C:\\CoH\\Archive.exe");
 
     CHECK_FALSE(result.ok());
     CHECK(result.status == WriteStatus::Failed);
     CHECK(result.reason == L"Access is denied.");
-    CHECK(boxes.shown.empty());
     CHECK_FALSE(store.ArchiveToolRaw().has_value());
+}
+
+TEST_CASE("A value the file cannot keep exactly is not reported as stored") {
+    CallLog log;
+    FakeSettings store(log);
+    store.StoreArchiveTool(LR"("C:\Old Game\Archive.exe")");
+    store.KeepOnlyAscii();  // an ANSI file that turns what it cannot hold into question marks
+
+    const WriteResult result =
+        WriteIniValue(store, kPathsSection, kArchiveKey, L"C:\\Игры\\Archive.exe");
+
+    CHECK(result.status == WriteStatus::Failed);
+    CHECK(result.reason.find(L"could not keep this path exactly") != std::wstring::npos);
+    CHECK(ReadIniValue(store, kPathsSection, kArchiveKey) == L"C:\\Old Game\\Archive.exe");
+}
+
+TEST_CASE("A value another copy overwrote at once is written again, and the last store wins") {
+    CallLog log;
+    FakeSettings store(log);
+    const std::wstring other = L"C:\\Other Copy\\Archive.exe";
+    const std::wstring mine = L"C:\\This Copy\\Archive.exe";
+    store.AfterWrites(1, other);
+
+    const WriteResult result = WriteIniValue(store, kPathsSection, kArchiveKey, mine);
+
+    CHECK(result.ok());
+    CHECK(log.Count("Settings.Write") == 2);
+    CHECK(store.ArchiveToolRaw() == mine);
+}
+
+TEST_CASE("A quoted value is confirmed by what the reader gives back") {
+    struct Case {
+        std::wstring stored;
+        std::wstring read;
+    };
+    const Case cases[] = {
+        {LR"("C:\A B\Archive.exe")", LR"(C:\A B\Archive.exe)"},
+        {L"'C:\\A'", L"C:\\A"},
+        {LR"("C:\A')", LR"("C:\A')"},
+        {L"\"", L"\""},
+        {L"", L""},
+    };
+    for (const Case& c : cases) {
+        CHECK(ProfileReading(c.stored) == c.read);
+    }
 }
 
 }  // namespace

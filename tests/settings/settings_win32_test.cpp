@@ -8,10 +8,7 @@
 #include "settings/settings_win32.h"
 #include "shell/system_error_win32.h"
 #include "support/win32_files.h"
-#include "ui/fakes.h"
 
-using tarvane::testing::CallLog;
-using tarvane::testing::FakeMessageBoxes;
 using tarvane::testing::FileExists;
 using tarvane::testing::FreshFolder;
 using tarvane::testing::ReadWholeFile;
@@ -29,14 +26,11 @@ struct ScratchSettings {
         return tarvane::ReadIniValue(file, tarvane::kPathsSection, tarvane::kArchiveKey);
     }
     tarvane::WriteResult Write(const std::wstring& value) {
-        return tarvane::WriteIniValue(file, boxes, tarvane::kPathsSection, tarvane::kArchiveKey,
-                                      value);
+        return tarvane::WriteIniValue(file, tarvane::kPathsSection, tarvane::kArchiveKey, value);
     }
 
     const std::wstring path;
     tarvane::Win32SettingsFile file;
-    CallLog log;
-    FakeMessageBoxes boxes{log};
 };
 
 const std::string kUtf16ByteOrderMark = "\xFF\xFE";
@@ -88,7 +82,6 @@ TEST_CASE("The longest value the program may write comes back whole", "[settings
     REQUIRE(longest.size() == 255);
     REQUIRE(settings.Write(longest).ok());
     CHECK(settings.Read() == longest);
-    CHECK(settings.boxes.shown.empty());
 }
 
 TEST_CASE("A longer hand-edited value is cut to what the read has room for", "[settings]") {
@@ -98,8 +91,7 @@ TEST_CASE("A longer hand-edited value is cut to what the read has room for", "[s
     CHECK(settings.Read() == std::wstring(tarvane::kReadBufferChars - 1, L'b'));
 }
 
-TEST_CASE("Too long a value or key is refused with the message and the file stays as it was",
-          "[settings]") {
+TEST_CASE("Too long a value or key is refused and the file stays as it was", "[settings]") {
     ScratchSettings settings(L"too-long");
     const std::wstring stored = L"C:\\Tools\\Archive.exe";
     REQUIRE(settings.Write(stored).ok());
@@ -111,13 +103,9 @@ TEST_CASE("Too long a value or key is refused with the message and the file stay
     }
     SECTION("key of 256 characters") {
         const tarvane::WriteResult result = tarvane::WriteIniValue(
-            settings.file, settings.boxes, tarvane::kPathsSection, std::wstring(256, L'k'), stored);
+            settings.file, tarvane::kPathsSection, std::wstring(256, L'k'), stored);
         CHECK(result.status == tarvane::WriteStatus::TooLong);
     }
-    REQUIRE(settings.boxes.shown.size() == 1);
-    CHECK(settings.boxes.shown[0] ==
-          tarvane::Message{L"Can't write more than 255 characters for key or value.", L"tarvane",
-                           tarvane::Buttons::Ok, tarvane::Icon::None});
     CHECK(ReadWholeFile(settings.path) == before);
     CHECK(settings.Read() == stored);
 }
@@ -165,12 +153,9 @@ TEST_CASE("A write into a missing folder is reported as failed with the system's
           "[settings]") {
     const std::wstring folder = FreshFolder(L"settings-missing-folder") + L"not there\\";
     tarvane::Win32SettingsFile file(folder + L"tarvane.ini");
-    CallLog log;
-    FakeMessageBoxes boxes{log};
     const tarvane::WriteResult result = tarvane::WriteIniValue(
-        file, boxes, tarvane::kPathsSection, tarvane::kArchiveKey, L"C:\\Tools\\Archive.exe");
+        file, tarvane::kPathsSection, tarvane::kArchiveKey, L"C:\\Tools\\Archive.exe");
     CHECK(result.status == tarvane::WriteStatus::Failed);
     CHECK(ToUtf8(result.reason) == ToUtf8(tarvane::SystemErrorText(ERROR_PATH_NOT_FOUND)));
-    CHECK(boxes.shown.empty());
     CHECK(GetFileAttributesW(folder.c_str()) == INVALID_FILE_ATTRIBUTES);
 }

@@ -62,13 +62,19 @@ std::wstring ClassNameOf(HWND window) {
 }
 
 std::wstring WindowText(HWND window) {
-    std::array<wchar_t, 4096> text{};
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kTextTimeoutMs,
+                             &length)) {
+        throw std::runtime_error("the window does not answer WM_GETTEXTLENGTH");
+    }
+    std::wstring text(length + 1, L'\0');
     DWORD_PTR copied = 0;
     if (!SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
                              SMTO_ABORTIFHUNG, kTextTimeoutMs, &copied)) {
         throw std::runtime_error("the window does not answer WM_GETTEXT");
     }
-    return std::wstring(text.data(), copied);
+    text.resize(copied);
+    return text;
 }
 
 }  // namespace tarvane::testing

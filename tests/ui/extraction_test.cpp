@@ -2,6 +2,7 @@
 #include <catch2/catch.hpp>
 
 #include "support/windows_argv.h"
+#include "ui/command_line.h"
 #include "ui/extraction.h"
 #include "ui/fakes.h"
 
@@ -175,6 +176,34 @@ TEST_CASE("Each press reads everything afresh and starts one more run") {
           Args{otherTool, L"-a", kArchive, L"-e", LR"(E:\Other)"});
     CHECK(window.log.Count("Settings.Read") == 3);
     CHECK(window.boxes.shown.empty());
+}
+
+TEST_CASE("A command line longer than Windows can start is refused before anything starts") {
+    const std::wstring folder = LR"(D:\Unpacked)";
+    // Everything but the archive's own characters, and the terminating NUL.
+    const std::size_t room = kMaxCommandLineChars - 1 - ExtractCommand(kTool, L"", folder).size();
+    for (const std::size_t over : {std::size_t{0}, std::size_t{1}}) {
+        CAPTURE(over);
+        FakeWindow window;
+        window.settings.StoreArchiveTool(kTool);
+        window.view.archive = L"C:\\" + std::wstring(room - 3 + over, L'a');
+        window.view.output = folder;
+
+        OnProcess(window.context);
+
+        if (over == 0) {
+            CHECK(window.boxes.shown.empty());
+            REQUIRE(window.launcher.started.size() == 1);
+            CHECK(window.launcher.started[0].commandLine.size() == kMaxCommandLineChars - 1);
+        } else {
+            REQUIRE(window.boxes.shown.size() == 1);
+            CHECK(IsErrorBox(window.boxes.shown[0]));
+            CHECK(window.boxes.shown[0].text.find(L"too long") != std::wstring::npos);
+            CHECK(window.launcher.started.empty());
+            CHECK(window.view.archive.size() == room + 1);
+            CHECK(window.settings.ArchiveToolRaw() == kTool);
+        }
+    }
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "support/win32_files.h"
+#include "ui/command_line.h"
 #include "ui/layout.h"
 #include "ui/ui_driver.h"
 
@@ -136,6 +137,31 @@ TEST_CASE("A whole extraction done with the pickers alone reaches the archive to
           std::vector<std::wstring>{toolFolder + L"Archive.exe", L"-a", archive, L"-e", output});
     RemoveTree(output);
     RemoveTree(FreshFolder(L"ui extraction by mouse"));
+}
+
+TEST_CASE("Paths too long for one command line are refused; at the limit they arrive whole",
+          "[ui][extraction]") {
+    const std::wstring toolFolder = FreshFolder(L"ui longest line");
+    const std::wstring tool = toolFolder + L"Archive.exe";
+    InstallFakeTool(toolFolder, L"Archive.exe");
+    const StartedProgram started(tool);
+    // Split between the two boxes, the longest line Windows starts, then one character more.
+    const std::size_t room = kMaxCommandLineChars - 1 - ExtractCommand(tool, L"", L"").size();
+    const std::wstring folder = L"D:\\" + std::wstring(room / 2 - 3, L'o');
+    const std::wstring archive = L"C:\\" + std::wstring(room - folder.size() - 3, L'a');
+
+    FillBoxes(started, archive + L"a", folder);
+    CHECK_THAT(ToUtf8(ErrorTextAfterProcess(started)), Catch::Contains("too long"));
+    CHECK(WindowText(started.Control(kTxtSGAPath)) == archive + L"a");
+    CHECK(ReadToolCalls(toolFolder).empty());
+
+    FillBoxes(started, archive, folder);
+    Click(started.Control(kCmdGo));
+    const std::vector<ToolCall> calls = WaitForToolCalls(toolFolder, 1);
+    REQUIRE(calls.size() == 1);
+    CHECK(calls[0].commandLine.size() == kMaxCommandLineChars - 1);
+    CHECK(calls[0].argv == std::vector<std::wstring>{tool, L"-a", archive, L"-e", folder});
+    RemoveTree(toolFolder);
 }
 
 }  // namespace tarvane::testing

@@ -118,6 +118,13 @@ class FakeSettings final : public SettingsFile {
     std::optional<std::wstring> ArchiveToolRaw() const { return Raw(kPathsSection, kArchiveKey); }
     // Every later write fails with the platform's words.
     void FailWrites(std::wstring reason) { failReason_ = std::move(reason); }
+    // Like an ANSI file: every later write turns characters outside ASCII into question marks.
+    void KeepOnlyAscii() { keepOnlyAscii_ = true; }
+    // Another copy of the program stores its own tool path right after the next `writes` writes.
+    void AfterWrites(int writes, std::wstring othersValue) {
+        writesBeforeOthers_ = writes;
+        othersValue_ = std::move(othersValue);
+    }
 
     std::wstring Read(const std::wstring& section, const std::wstring& key,
                       std::size_t bufferChars) override {
@@ -126,7 +133,7 @@ class FakeSettings final : public SettingsFile {
         if (!raw || bufferChars == 0) {
             return L"";
         }
-        return WithoutEnclosingQuotes(*raw).substr(0, bufferChars - 1);
+        return ProfileReading(*raw).substr(0, bufferChars - 1);
     }
     ProfileWrite Write(const std::wstring& section, const std::wstring& key,
                        const std::wstring& value) override {
@@ -134,21 +141,28 @@ class FakeSettings final : public SettingsFile {
         if (failReason_) {
             return {false, *failReason_};
         }
-        Store(section, key, value);
+        Store(section, key, keepOnlyAscii_ ? AsAnsiFile(value) : value);
+        if (--writesBeforeOthers_ == 0) {
+            StoreArchiveTool(othersValue_);
+        }
         return {true, L""};
     }
     std::wstring Location() const override { return L"C:\\ProgramData\\tarvane.ini"; }
 
   private:
-    static std::wstring WithoutEnclosingQuotes(const std::wstring& raw) {
-        const bool enclosed = raw.size() >= 2 && (raw.front() == L'"' || raw.front() == L'\'') &&
-                              raw.back() == raw.front();
-        return enclosed ? raw.substr(1, raw.size() - 2) : raw;
+    static std::wstring AsAnsiFile(std::wstring value) {
+        for (wchar_t& c : value) {
+            c = c < 0x80 ? c : L'?';
+        }
+        return value;
     }
 
     CallLog& log_;
     std::map<std::pair<std::wstring, std::wstring>, std::wstring> values_;
     std::optional<std::wstring> failReason_;
+    bool keepOnlyAscii_ = false;
+    int writesBeforeOthers_ = 0;
+    std::wstring othersValue_;
 };
 
 // The two text boxes; their contents are public so a test can type into them and look at them.

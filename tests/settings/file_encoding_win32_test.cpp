@@ -1,0 +1,198 @@
+// Settings files written by older versions (ANSI) and by two copies of the program at once,
+// against the platform's real profile functions.
+#include <catch2/catch.hpp>
+
+#include <windows.h>
+
+#include "settings/file_encoding_win32.h"
+#include "settings/settings_win32.h"
+#include "support/win32_files.h"
+#include "ui/command_line.h"
+
+using tarvane::testing::BuildFolder;
+using tarvane::testing::FreshFolder;
+using tarvane::testing::ReadWholeFile;
+using tarvane::testing::ToUtf8;
+using tarvane::testing::WriteWholeFile;
+
+namespace {
+
+const std::wstring kCyrillicTool = L"C:\\Tar Test\\Тест 測試\\Archive.exe";
+const std::wstring kCjkTool = L"D:\\遊戲\\英雄連隊\\Archive.exe";
+
+std::string AnsiBytes(const std::wstring& text) {
+    const int size = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+                                         nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size,
+                        nullptr, nullptr);
+    return bytes;
+}
+
+// The text of a UTF-16LE file after its mark; empty when the file has no such mark.
+std::wstring Utf16Content(const std::wstring& path) {
+    const std::string bytes = ReadWholeFile(path);
+    if (bytes.size() < 2 || bytes.compare(0, 2, "\xFF\xFE") != 0) {
+        return L"";
+    }
+    return std::wstring(reinterpret_cast<const wchar_t*>(bytes.data() + 2), (bytes.size() - 2) / 2);
+}
+
+tarvane::WriteResult StoreTool(const std::wstring& ini, const std::wstring& value) {
+    tarvane::Win32SettingsFile file(ini);
+    return tarvane::WriteIniValue(file, tarvane::kPathsSection, tarvane::kArchiveKey, value);
+}
+
+// Runs the settings tool with the given arguments; its process handle, or a failed check.
+HANDLE StartSettingsTool(const std::wstring& arguments) {
+    const std::wstring program = BuildFolder() + L"settings_store_tool.exe";
+    std::wstring commandLine = tarvane::QuoteProgramPath(program) + L" " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION started{};
+    const BOOL ok = CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                                   nullptr, nullptr, &startup, &started);
+    INFO("CreateProcessW error " << GetLastError());
+    REQUIRE(ok);
+    CloseHandle(started.hThread);
+    return started.hProcess;
+}
+
+DWORD ExitCodeOf(HANDLE process) {
+    REQUIRE(WaitForSingleObject(process, 30000) == WAIT_OBJECT_0);
+    DWORD code = 0;
+    GetExitCodeProcess(process, &code);
+    CloseHandle(process);
+    return code;
+}
+
+std::wstring Args(std::initializer_list<std::wstring> arguments) {
+    std::wstring line;
+    for (const std::wstring& argument : arguments) {
+        line += (line.empty() ? L"" : L" ") + tarvane::QuoteArgument(argument);
+    }
+    return line;
+}
+
+bool HoldsOnlyTheSettingsFile(const std::wstring& folder) {
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW((folder + L"*").c_str(), &found);
+    int files = 0;
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            files += (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 ? 1 : 0;
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+    }
+    return files == 1;
+}
+
+}  // namespace
+
+TEST_CASE("A value fits the ANSI code page only without best-fit look-alikes", "[settings]") {
+    REQUIRE(GetACP() == 1252);  // the test prefix's code page; the cases below are chosen for it
+    CHECK(tarvane::FitsAnsiCodePage(L"C:\\Games\\Archive.exe"));
+    CHECK(tarvane::FitsAnsiCodePage(L"C:\\Café\\Archive.exe"));
+    CHECK_FALSE(tarvane::FitsAnsiCodePage(L"C:\\Игры\\Archive.exe"));
+    CHECK_FALSE(tarvane::FitsAnsiCodePage(L"C:\\遊戲\\Archive.exe"));
+    CHECK_FALSE(tarvane::FitsAnsiCodePage(L"C:\\Āra\\Archive.exe"));  // best fit would give A
+}
+
+const std::wstring kOlderFile =
+    L"; kept by hand\r\n[Paths]\r\nArchive=C:\\Old\\Archive.exe\r\n\r\n[Other]\nName=Café\n";
+
+TEST_CASE("Converting an older ANSI file keeps every line, line end and letter", "[settings]") {
+    const std::wstring folder = FreshFolder(L"settings-ansi-convert");
+    const std::wstring ini = folder + L"tarvane.ini";
+    WriteWholeFile(ini, AnsiBytes(kOlderFile));
+
+    REQUIRE(tarvane::PrepareToHold(ini, kCyrillicTool) == ERROR_SUCCESS);
+
+    CHECK(ToUtf8(Utf16Content(ini)) == ToUtf8(kOlderFile));
+    CHECK(HoldsOnlyTheSettingsFile(folder));
+}
+
+TEST_CASE("A path outside the ANSI code page stored into an older file is kept exactly",
+          "[settings]") {
+    const std::wstring ini = FreshFolder(L"settings-ansi-store") + L"tarvane.ini";
+    WriteWholeFile(ini, AnsiBytes(kOlderFile));
+    const std::wstring tool = GENERATE(kCyrillicTool, kCjkTool);
+    CAPTURE(ToUtf8(tool));
+
+    REQUIRE(StoreTool(ini, tool).ok());
+
+    const std::wstring content = Utf16Content(ini);
+    CHECK(content.find(L"; kept by hand") == 0);
+    CHECK(content.find(L"Archive=" + tool) != std::wstring::npos);
+    tarvane::Win32SettingsFile file(ini);
+    CHECK(file.Read(L"Other", L"Name", 64) == L"Café");
+    CHECK(ExitCodeOf(StartSettingsTool(Args({L"expect", ini, tool}))) == 0);
+}
+
+TEST_CASE("An older ANSI file stays ANSI while the value fits its code page", "[settings]") {
+    const std::wstring ini = FreshFolder(L"settings-ansi-stays") + L"tarvane.ini";
+    const std::string before = AnsiBytes(L"[Other]\r\nName=Café\r\n");
+    WriteWholeFile(ini, before);
+    const std::wstring tool =
+        GENERATE(as<std::wstring>{}, L"C:\\Games\\Archive.exe", L"C:\\Café Games\\Archive.exe");
+    CAPTURE(ToUtf8(tool));
+
+    REQUIRE(StoreTool(ini, tool).ok());
+
+    CHECK(ReadWholeFile(ini) == before + AnsiBytes(L"[Paths]\r\nArchive=" + tool + L"\r\n"));
+    CHECK(ExitCodeOf(StartSettingsTool(Args({L"expect", ini, tool}))) == 0);
+}
+
+TEST_CASE("A conversion that cannot replace the file leaves it untouched and says so",
+          "[settings]") {
+    const std::wstring folder = FreshFolder(L"settings-convert-fails");
+    const std::wstring ini = folder + L"tarvane.ini";
+    const std::string before = "[Paths]\r\nArchive=C:\\Old\\Archive.exe\r\n";
+    WriteWholeFile(ini, before);
+    tarvane::WriteResult result;
+    SECTION("another program holds it open and does not let it be replaced") {
+        HANDLE held = CreateFileW(ini.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        REQUIRE(held != INVALID_HANDLE_VALUE);
+        result = StoreTool(ini, kCyrillicTool);
+        CloseHandle(held);
+    }
+    SECTION("it is read-only") {
+        REQUIRE(SetFileAttributesW(ini.c_str(), FILE_ATTRIBUTE_READONLY));
+        result = StoreTool(ini, kCyrillicTool);
+        CHECK((GetFileAttributesW(ini.c_str()) & FILE_ATTRIBUTE_READONLY) != 0);
+        SetFileAttributesW(ini.c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
+    CHECK(result.status == tarvane::WriteStatus::Failed);
+    CHECK_FALSE(result.reason.empty());
+    CHECK(ReadWholeFile(ini) == before);
+    CHECK(HoldsOnlyTheSettingsFile(folder));
+}
+
+TEST_CASE("Two copies storing at the same moment both succeed and leave one value whole",
+          "[settings]") {
+    constexpr int kRounds = 20;
+    const std::wstring eventName = L"TarvaneSettingsTest-" + std::to_wstring(GetCurrentProcessId());
+    HANDLE go = CreateEventW(nullptr, TRUE, FALSE, eventName.c_str());
+    REQUIRE(go != nullptr);
+    for (int round = 0; round < kRounds; ++round) {
+        CAPTURE(round);
+        const std::wstring folder = FreshFolder(L"settings-two-copies");
+        const std::wstring ini = folder + L"tarvane.ini";
+        ResetEvent(go);
+        HANDLE first = StartSettingsTool(Args({L"store", ini, kCyrillicTool, eventName}));
+        HANDLE second = StartSettingsTool(Args({L"store", ini, kCjkTool, eventName}));
+        Sleep(150);  // both are waiting by now
+        SetEvent(go);
+
+        CHECK(ExitCodeOf(first) == 0);
+        CHECK(ExitCodeOf(second) == 0);
+        tarvane::Win32SettingsFile file(ini);
+        const std::wstring stored =
+            tarvane::ReadIniValue(file, tarvane::kPathsSection, tarvane::kArchiveKey);
+        CHECK((stored == kCyrillicTool || stored == kCjkTool));
+        CHECK(ReadWholeFile(ini).compare(0, 2, "\xFF\xFE") == 0);
+        CHECK(HoldsOnlyTheSettingsFile(folder));
+    }
+    CloseHandle(go);
+}
