@@ -5,6 +5,7 @@
 #include "shell/folder_browser_win32.h"
 #include "shell/system_error_win32.h"
 #include "ui/dpi_win32.h"
+#include "ui/drop_win32.h"
 #include "ui/layout.h"
 #include "ui/menus.h"
 #include "ui/message_win32.h"
@@ -168,6 +169,9 @@ LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
         case WM_DPICHANGED:
             OnDpiChanged(window, LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
+        case WM_DROPFILES:
+            OnDropFiles(window, reinterpret_cast<HDROP>(wParam));
+            return 0;
         case WM_DESTROY:
             OnDestroy();
             return 0;
@@ -201,6 +205,7 @@ bool MainWindow::OnCreate(HWND window) {
         }
     }
     ApplyDpi(window, WindowDpi(window));
+    AcceptDrops(window);
     return true;
 }
 
@@ -231,6 +236,28 @@ void MainWindow::OnDpiChanged(HWND window, int dpi, const RECT& suggested) {
     SetWindowPos(window, nullptr, suggested.left, suggested.top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     ApplyDpi(window, dpi);
+}
+
+void MainWindow::OnDropFiles(HWND window, HDROP drop) {
+    const ReceivedDrop received(drop);
+    // While a message box or dialog of ours is open the window is disabled, and a drop that
+    // reaches it anyway changes nothing: modal means modal.
+    if (!IsWindowEnabled(window)) {
+        return;
+    }
+    const DropResult result = DecideDrop(DroppedItems(drop), DropPlaceIn(window, drop));
+    if (result.output) {
+        SetOutputText(*result.output);
+    }
+    if (result.archive) {
+        SetArchiveText(*result.archive);
+    }
+    if (result.archive || result.output) {
+        HWND changed = GetDlgItem(window, result.archive ? kTxtSGAPath : kTxtSGBOut);
+        // A drop seldom activates the window; the focus is there when the user comes to it.
+        focusBeforeDeactivation_ = changed;
+        SetFocus(changed);
+    }
 }
 
 void MainWindow::OnDestroy() { PostQuitMessage(0); }

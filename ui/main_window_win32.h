@@ -1,5 +1,6 @@
 #pragma once
 #include <windows.h>
+#include <shellapi.h>
 
 #include <string>
 
@@ -40,6 +41,7 @@ class MainWindow final : public MainView {
     void OnCommand(HWND window, int id, int notification, HWND control);
     void OnActivate(HWND window, WPARAM state);
     void OnDpiChanged(HWND window, int dpi, const RECT& suggested);
+    void OnDropFiles(HWND window, HDROP drop);
     void OnDestroy();
     void OnNcDestroy(HWND window);
 
