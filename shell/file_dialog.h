@@ -4,6 +4,7 @@
 // a file. Confirmed() tells whether the last ShowOpen ended with a choice.
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace tarvane {
 
@@ -37,7 +38,10 @@ std::wstring ToFilterList(const std::wstring& barSeparated);
 
 class CommonDialog final : public FileDialog {
   public:
-    explicit CommonDialog(OpenFilePrompt& prompt) : prompt_(prompt) {}
+    // fileName: the file confirmed in an earlier use of the same dialog, which FileName keeps
+    // until the user confirms another.
+    explicit CommonDialog(OpenFilePrompt& prompt, std::wstring fileName = L"")
+        : prompt_(prompt), fileName_(std::move(fileName)) {}
 
     void SetDialogTitle(const std::wstring& title) override { request_.title = title; }
     void SetInitDir(const std::wstring& folder) override { request_.initialFolder = folder; }

@@ -8,11 +8,11 @@ namespace tarvane {
 // The platform's file-open dialog, modal to the owner window.
 class Win32OpenFilePrompt final : public OpenFilePrompt {
   public:
-    explicit Win32OpenFilePrompt(const HWND& owner) : owner_(owner) {}
+    explicit Win32OpenFilePrompt(HWND owner) : owner_(owner) {}
     std::optional<std::wstring> Ask(const OpenFileRequest& request) override;
 
   private:
-    const HWND& owner_;
+    HWND owner_;
 };
 
 }  // namespace tarvane

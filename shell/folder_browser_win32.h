@@ -9,11 +9,11 @@ namespace tarvane {
 // file-system folders only. Needs COM initialised on the calling thread.
 class ShellFolderBrowser final : public FolderBrowser {
   public:
-    explicit ShellFolderBrowser(const HWND& owner) : owner_(owner) {}
+    explicit ShellFolderBrowser(HWND owner) : owner_(owner) {}
     std::wstring BrowseForFolder(const std::wstring& title) override;
 
   private:
-    const HWND& owner_;
+    HWND owner_;
 };
 
 }  // namespace tarvane

@@ -5,16 +5,23 @@ add_executable(ui_tests
     ui/message_box_reader.cpp
     ui/ui_environment.cpp
     ui/remote_memory.cpp
+    ui/drop_sender.cpp
     ui/ui_driver.cpp
     ui/main_window_win32_test.cpp
     ui/help_win32_test.cpp
     ui/extraction_win32_test.cpp
     ui/tool_location_win32_test.cpp
     ui/pickers_win32_test.cpp
+    ui/drop_win32_test.cpp
 )
 target_link_libraries(ui_tests PRIVATE test_support_win32 tarvane_win32)
 tarvane_compile_options(ui_tests)
-# The driver starts these two from the build folder.
-add_dependencies(ui_tests Tarvane fake_archive_tool)
+# Loaded into Tarvane's process to deliver drops, whose handle must be made there.
+add_library(drop_poster SHARED ui/drop_poster.cpp)
+target_include_directories(drop_poster PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+set_target_properties(drop_poster PROPERTIES PREFIX "")
+tarvane_compile_options(drop_poster)
+# The driver starts these two from the build folder, and loads drop_poster.dll from there.
+add_dependencies(ui_tests Tarvane fake_archive_tool drop_poster)
 add_test(NAME ui_tests COMMAND ui_tests)
 set_tests_properties(ui_tests PROPERTIES TIMEOUT 600 RUN_SERIAL ON)

@@ -7,6 +7,7 @@ add_executable(unit_tests
     startup/ini_location_test.cpp
     startup/special_folder_test.cpp
     ui/command_line_test.cpp
+    ui/drop_test.cpp
     ui/extraction_test.cpp
     ui/help_test.cpp
     ui/layout_test.cpp

@@ -1,10 +1,14 @@
 #include "ui/main_window_win32.h"
 
 #include "resources/resource_ids.h"
+#include "shell/file_dialog_win32.h"
+#include "shell/folder_browser_win32.h"
 #include "shell/system_error_win32.h"
 #include "ui/dpi_win32.h"
+#include "ui/drop_win32.h"
 #include "ui/layout.h"
 #include "ui/menus.h"
+#include "ui/message_win32.h"
 #include "ui/tool_location.h"
 
 #ifndef WM_DPICHANGED
@@ -98,7 +102,7 @@ bool RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
 }  // namespace
 
 MainWindow::MainWindow(HINSTANCE instance, SettingsFile& settings)
-    : instance_(instance), context_{*this, dialog_, folders_, boxes_, settings, launcher_} {}
+    : instance_(instance), settings_(settings) {}
 
 MainWindow::~MainWindow() {
     if (window_ != nullptr) {
@@ -128,7 +132,9 @@ bool MainWindow::Create(std::wstring& failure) {
     return true;
 }
 
-void MainWindow::Load() { OnLoad(context_); }
+void MainWindow::Load() {
+    RunAction(window_, [](MainContext& context) { OnLoad(context); });
+}
 
 void MainWindow::Show(int showCommand) {
     ShowWindow(window_, showCommand);
@@ -147,116 +153,164 @@ LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam
     if (self == nullptr) {
         return DefWindowProcW(window, message, wParam, lParam);
     }
-    return self->HandleMessage(message, wParam, lParam);
+    return self->HandleMessage(window, message, wParam, lParam);
 }
 
-LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE:
-            return OnCreate() ? 0 : -1;
+            return OnCreate(window) ? 0 : -1;
         case WM_COMMAND:
-            OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+            OnCommand(window, LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
             return 0;
         case WM_ACTIVATE:
-            OnActivate(wParam);
+            OnActivate(window, wParam);
             return 0;
         case WM_DPICHANGED:
-            OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            OnDpiChanged(window, LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
+        case WM_DROPFILES:
+            OnDropFiles(window, reinterpret_cast<HDROP>(wParam));
             return 0;
         case WM_DESTROY:
             OnDestroy();
             return 0;
+        case WM_NCDESTROY:
+            OnNcDestroy(window);
+            return DefWindowProcW(window, message, wParam, lParam);
         default:
-            return DefWindowProcW(window_, message, wParam, lParam);
+            return DefWindowProcW(window, message, wParam, lParam);
     }
 }
 
-bool MainWindow::OnCreate() {
+template <typename Action>
+void MainWindow::RunAction(HWND owner, Action action) {
+    Win32MessageBoxes boxes(owner);
+    Win32OpenFilePrompt prompt(owner);
+    CommonDialog dialog(prompt, dialogFileName_);
+    ShellFolderBrowser folders(owner);
+    MainContext context{*this, dialog, folders, boxes, settings_, launcher_};
+    action(context);
+    dialogFileName_ = dialog.FileName();
+}
+
+bool MainWindow::OnCreate(HWND window) {
     for (const ControlSpec& entry : kControls) {
         const ControlClass kind = ClassOf(entry.kind);
         HWND control = CreateWindowExW(
             kind.exStyle, kind.name, entry.caption, WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0,
-            window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)), instance_, nullptr);
+            window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)), instance_, nullptr);
         if (control == nullptr) {
             return false;
         }
     }
-    ApplyDpi(WindowDpi(window_));
+    ApplyDpi(window, WindowDpi(window));
+    AcceptDrops(window);
     return true;
 }
 
-void MainWindow::OnCommand(int id, int notification, HWND control) {
+void MainWindow::OnCommand(HWND window, int id, int notification, HWND control) {
     // Text boxes report edits and focus through WM_COMMAND too; only clicks and menu choices act.
     if (control != nullptr && notification != BN_CLICKED) {
         return;
     }
-    if (RouteCommand(id, context_) == CommandOutcome::ExitProgram) {
-        DestroyWindow(window_);
+    CommandOutcome outcome = CommandOutcome::Ignored;
+    RunAction(window, [&](MainContext& context) { outcome = RouteCommand(id, context); });
+    if (outcome == CommandOutcome::ExitProgram) {
+        DestroyWindow(window);
     }
 }
 
-void MainWindow::OnActivate(WPARAM state) {
+void MainWindow::OnActivate(HWND window, WPARAM state) {
     // Focus comes back where the user left it when another window, or a message box, went away.
     if (LOWORD(state) == WA_INACTIVE) {
         focusBeforeDeactivation_ = GetFocus();
         return;
     }
     const bool ours =
-        focusBeforeDeactivation_ != nullptr && IsChild(window_, focusBeforeDeactivation_);
-    SetFocus(ours ? focusBeforeDeactivation_ : Control(kTxtSGAPath));
+        focusBeforeDeactivation_ != nullptr && IsChild(window, focusBeforeDeactivation_);
+    SetFocus(ours ? focusBeforeDeactivation_ : GetDlgItem(window, kTxtSGAPath));
 }
 
-void MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
-    SetWindowPos(window_, nullptr, suggested.left, suggested.top, 0, 0,
+void MainWindow::OnDpiChanged(HWND window, int dpi, const RECT& suggested) {
+    SetWindowPos(window, nullptr, suggested.left, suggested.top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    ApplyDpi(dpi);
+    ApplyDpi(window, dpi);
 }
 
-void MainWindow::OnDestroy() {
+void MainWindow::OnDropFiles(HWND window, HDROP drop) {
+    const ReceivedDrop received(drop);
+    // While a message box or dialog of ours is open the window is disabled, and a drop that
+    // reaches it anyway changes nothing: modal means modal.
+    if (!IsWindowEnabled(window)) {
+        return;
+    }
+    const DropResult result = DecideDrop(DroppedItems(drop), DropPlaceIn(window, drop));
+    if (result.output) {
+        SetOutputText(*result.output);
+    }
+    if (result.archive) {
+        SetArchiveText(*result.archive);
+    }
+    if (result.archive || result.output) {
+        HWND changed = GetDlgItem(window, result.archive ? kTxtSGAPath : kTxtSGBOut);
+        // A drop seldom activates the window; the focus is there when the user comes to it.
+        focusBeforeDeactivation_ = changed;
+        SetFocus(changed);
+    }
+}
+
+void MainWindow::OnDestroy() { PostQuitMessage(0); }
+
+// The window's last message: after it the handle means nothing, so neither it nor this object
+// may be reached through the other any more.
+void MainWindow::OnNcDestroy(HWND window) {
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
     window_ = nullptr;
-    PostQuitMessage(0);
 }
 
-void MainWindow::ApplyDpi(int dpi) {
+void MainWindow::ApplyDpi(HWND window, int dpi) {
     HFONT previous = font_;
     font_ = CreateDialogFont(dpi);
     for (const ControlSpec& entry : kControls) {
-        SendMessageW(Control(entry.id), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+        SendMessageW(GetDlgItem(window, entry.id), WM_SETFONT, reinterpret_cast<WPARAM>(font_),
+                     FALSE);
     }
     if (previous != nullptr) {
         DeleteObject(previous);
     }
-    PlaceControls(dpi);
-    FitClientArea(dpi);
-    InvalidateRect(window_, nullptr, TRUE);
+    PlaceControls(window, dpi);
+    FitClientArea(window, dpi);
+    InvalidateRect(window, nullptr, TRUE);
 }
 
-void MainWindow::PlaceControls(int dpi) {
+void MainWindow::PlaceControls(HWND window, int dpi) {
     for (const ControlSpec& entry : kControls) {
         Rect place = ToPixels(entry.twips, dpi);
         if (entry.kind == ControlKind::Label) {
-            const SIZE text = MeasureText(window_, font_, entry.caption);
+            const SIZE text = MeasureText(window, font_, entry.caption);
             place = LabelPixels(entry, text.cx, text.cy, dpi);
         }
-        MoveWindow(Control(entry.id), place.left, place.top, place.width, place.height, FALSE);
+        MoveWindow(GetDlgItem(window, entry.id), place.left, place.top, place.width, place.height,
+                   FALSE);
     }
 }
 
-void MainWindow::FitClientArea(int dpi) {
+void MainWindow::FitClientArea(HWND window, int dpi) {
     const Rect client = ClientPixels(dpi);
     const RECT outer =
         WindowRectForClient(client.width, client.height, kWindowStyle, kWindowExStyle, dpi);
     int width = outer.right - outer.left;
     int height = outer.bottom - outer.top;
     const UINT flags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
-    SetWindowPos(window_, nullptr, 0, 0, width, height, flags);
+    SetWindowPos(window, nullptr, 0, 0, width, height, flags);
     // A menu bar that wraps to a second line takes client area that the estimate did not know of.
     RECT actual{};
-    GetClientRect(window_, &actual);
+    GetClientRect(window, &actual);
     if (actual.bottom != client.height || actual.right != client.width) {
         width += client.width - actual.right;
         height += client.height - actual.bottom;
-        SetWindowPos(window_, nullptr, 0, 0, width, height, flags);
+        SetWindowPos(window, nullptr, 0, 0, width, height, flags);
     }
 }
 

@@ -1,17 +1,17 @@
 #pragma once
 #include <windows.h>
+#include <shellapi.h>
 
 #include <string>
 
-#include "shell/file_dialog_win32.h"
-#include "shell/folder_browser_win32.h"
 #include "ui/launcher_win32.h"
-#include "ui/message_win32.h"
+#include "ui/main_context.h"
 
 namespace tarvane {
 
 // frmMain: the one window. It lays out its controls at the window's DPI and hands every button
-// and menu command to the portable actions; each message has its own OnXxx handler.
+// and menu command to the portable actions; each message has its own OnXxx handler, given the
+// window the message was sent to. The window's life ends at WM_NCDESTROY, its last message.
 class MainWindow final : public MainView {
   public:
     MainWindow(HINSTANCE instance, SettingsFile& settings);
@@ -35,32 +35,36 @@ class MainWindow final : public MainView {
 
   private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-    bool OnCreate();
-    void OnCommand(int id, int notification, HWND control);
-    void OnActivate(WPARAM state);
-    void OnDpiChanged(int dpi, const RECT& suggested);
+    bool OnCreate(HWND window);
+    void OnCommand(HWND window, int id, int notification, HWND control);
+    void OnActivate(HWND window, WPARAM state);
+    void OnDpiChanged(HWND window, int dpi, const RECT& suggested);
+    void OnDropFiles(HWND window, HDROP drop);
     void OnDestroy();
+    void OnNcDestroy(HWND window);
 
-    void ApplyDpi(int dpi);
-    void PlaceControls(int dpi);
-    void FitClientArea(int dpi);
+    // Runs an action with its message boxes and dialogs owned by the given window.
+    template <typename Action>
+    void RunAction(HWND owner, Action action);
+
+    void ApplyDpi(HWND window, int dpi);
+    void PlaceControls(HWND window, int dpi);
+    void FitClientArea(HWND window, int dpi);
     HWND Control(int id) const { return GetDlgItem(window_, id); }
     std::wstring TextOf(int id) const;
 
     HINSTANCE instance_;
-    HWND window_ = nullptr;
+    SettingsFile& settings_;
+    HWND window_ = nullptr;  // from WM_NCCREATE to WM_NCDESTROY
     HFONT font_ = nullptr;
     HACCEL accelerators_ = nullptr;
     HWND focusBeforeDeactivation_ = nullptr;
-
-    Win32MessageBoxes boxes_{window_};
-    Win32OpenFilePrompt prompt_{window_};
-    CommonDialog dialog_{prompt_};
-    ShellFolderBrowser folders_{window_};
     ProcessLauncher launcher_;
-    MainContext context_;
+    // dlgMain is one dialog for the window's whole life: the file last confirmed stays its
+    // FileName from one action to the next.
+    std::wstring dialogFileName_;
 };
 
 }  // namespace tarvane

@@ -5,14 +5,14 @@
 
 namespace tarvane {
 
-// Modal message boxes owned by the main window.
+// Modal message boxes owned by the window that shows them.
 class Win32MessageBoxes final : public MessageBoxes {
   public:
-    explicit Win32MessageBoxes(const HWND& owner) : owner_(owner) {}
+    explicit Win32MessageBoxes(HWND owner) : owner_(owner) {}
     Answer Show(const Message& message) override;
 
   private:
-    const HWND& owner_;
+    HWND owner_;
 };
 
 }  // namespace tarvane

@@ -70,8 +70,7 @@ DialogDriver Cancel(Seen& seen) {
 // The dialog as the main window holds it, with the prompt owned by the stand-in window.
 struct DialogUnderTest {
     OwnerWindow owner;
-    HWND ownerHandle = owner.handle;
-    tarvane::Win32OpenFilePrompt prompt{ownerHandle};
+    tarvane::Win32OpenFilePrompt prompt{owner.handle};
     tarvane::CommonDialog dialog{prompt};
 };
 

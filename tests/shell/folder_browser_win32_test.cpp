@@ -197,8 +197,7 @@ std::wstring DesktopName() {
 struct BrowserUnderTest {
     ComApartment com;
     OwnerWindow owner;
-    HWND ownerHandle = owner.handle;
-    tarvane::ShellFolderBrowser browser{ownerHandle};
+    tarvane::ShellFolderBrowser browser{owner.handle};
 };
 
 }  // namespace

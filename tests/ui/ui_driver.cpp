@@ -5,6 +5,7 @@
 #include <array>
 
 #include "support/win32_files.h"
+#include "ui/drop_sender.h"
 #include "ui/remote_memory.h"
 
 namespace tarvane::testing {
@@ -189,6 +190,11 @@ std::wstring TarvaneProcess::FileDialogFolder(HWND fileDialog) const {
     remote.Read(folder.data(), folder.size() * sizeof(wchar_t));
     folder.resize(folder.find(L'\0'));
     return folder;
+}
+
+void TarvaneProcess::DropFiles(HWND window, POINT point,
+                               const std::vector<std::wstring>& paths) const {
+    PostFileDrop(process_.hProcess, process_.dwProcessId, window, point, paths);
 }
 
 HWND TarvaneProcess::Focus() const {

@@ -48,6 +48,9 @@ class TarvaneProcess {
     // the user drags it to another monitor, and waits until the window has handled it.
     void SendDpiChange(HWND window, int dpi) const;
 
+    // Drops files on a window of the program as the shell does, at a point of its client area.
+    void DropFiles(HWND window, POINT point, const std::vector<std::wstring>& paths) const;
+
     // The control of the program that has the keyboard focus.
     HWND Focus() const;
     // Presses Tab until the control has the focus, as often as there are controls at most.

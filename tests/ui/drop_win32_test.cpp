@@ -1,0 +1,100 @@
+// Files and folders dropped on the window from another program, delivered as the shell delivers
+// them: each goes where the drop's place and the item's kind say, and nothing else happens.
+#include <catch2/catch.hpp>
+
+#include <string>
+#include <vector>
+
+#include "support/win32_files.h"
+#include "ui/layout.h"
+#include "ui/ui_driver.h"
+
+namespace tarvane::testing {
+namespace {
+
+POINT CentreOf(HWND control) {
+    const RECT place = RectInParent(control);
+    return {(place.left + place.right) / 2, (place.top + place.bottom) / 2};
+}
+
+// Inside the frame's border, on none of its controls.
+constexpr POINT kOnFrame{8, 8};
+
+bool BoxesHold(const StartedProgram& started, const std::wstring& archive,
+               const std::wstring& output) {
+    return WindowText(started.Control(kTxtSGAPath)) == archive &&
+           WindowText(started.Control(kTxtSGBOut)) == output;
+}
+
+}  // namespace
+
+TEST_CASE("A drop fills the text box it lands on, or elsewhere each box with its kind",
+          "[ui][drop]") {
+    const std::wstring toolFolder = FreshFolder(L"ui drop tool");
+    InstallFakeTool(toolFolder, L"Archive.exe");
+    // The shell names a folder without a trailing backslash, a drive root with one.
+    std::wstring folder = FreshFolder(L"ui drop\\Вывод 输出 \U0001F3AE");
+    folder.pop_back();
+    const std::wstring archive = L"D:\\Игры\\战争 \U0001F3AE\\WW2Data.sga";
+    const std::wstring driveRoot = L"C:\\";
+    const StartedProgram started(toolFolder + L"Archive.exe");
+    const std::string settingsBefore = ReadWholeFile(started.settings.Path());
+    started.program.BringToFront(started.window);
+
+    struct Drop {
+        const char* name;
+        POINT point;
+        std::vector<std::wstring> paths;
+        std::wstring archive;
+        std::wstring output;
+        int focus;
+    };
+    const std::vector<Drop> drops{
+        {"a file and a drive root on the frame",
+         kOnFrame,
+         {archive, driveRoot},
+         archive,
+         driveRoot,
+         kTxtSGAPath},
+        {"a folder first on the archive box",
+         CentreOf(started.Control(kTxtSGAPath)),
+         {folder, archive},
+         folder,
+         driveRoot,
+         kTxtSGAPath},
+        {"a file on the output box",
+         CentreOf(started.Control(kTxtSGBOut)),
+         {archive},
+         folder,
+         archive,
+         kTxtSGBOut},
+        {"only a folder on the frame", kOnFrame, {folder}, folder, folder, kTxtSGBOut},
+        {"only a file on the frame", kOnFrame, {archive}, archive, folder, kTxtSGAPath},
+    };
+    for (const Drop& drop : drops) {
+        CAPTURE(drop.name);
+        started.program.DropFiles(started.window, drop.point, drop.paths);
+        WaitUntil([&] { return BoxesHold(started, drop.archive, drop.output); });
+        CHECK(WindowText(started.Control(kTxtSGAPath)) == drop.archive);
+        CHECK(WindowText(started.Control(kTxtSGBOut)) == drop.output);
+        CHECK(started.program.Focus() == started.Control(drop.focus));
+    }
+    CHECK(started.program.NoDialogAppears());
+    CHECK(ReadWholeFile(started.settings.Path()) == settingsBefore);
+    CHECK(ReadToolCalls(toolFolder).empty());
+    RemoveTree(toolFolder);
+    RemoveTree(FreshFolder(L"ui drop"));
+}
+
+TEST_CASE("A drop while a message box is open changes nothing", "[ui][drop]") {
+    const StartedProgram started;
+    PostCommand(started.window, kMnuHelpHow);
+    const HWND help = started.program.WaitForDialog(L"Help");
+
+    started.program.DropFiles(started.window, kOnFrame, {L"D:\\WW2Data.sga", L"C:\\"});
+    CHECK_FALSE(WaitUntil([&] { return !BoxesHold(started, L"", L""); }, kSettleMs));
+    Answer(help, L"OK");
+    CHECK_FALSE(WaitUntil([&] { return !BoxesHold(started, L"", L""); }, kSettleMs));
+}
+
+}  // namespace tarvane::testing

@@ -1,0 +1,75 @@
+#include "ui/drop_win32.h"
+
+#include "ui/layout.h"
+
+namespace tarvane {
+namespace {
+
+constexpr UINT kCopyGlobalData = 0x0049;  // WM_COPYGLOBALDATA, which a drop uses on its way
+constexpr DWORD kAllowMessage = 1;        // MSGFLT_ALLOW
+
+using ChangeWindowMessageFilterExFn = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
+
+bool IsFolder(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+std::wstring DroppedPath(HDROP drop, UINT index) {
+    std::wstring path(DragQueryFileW(drop, index, nullptr, 0) + 1, L'\0');
+    path.resize(DragQueryFileW(drop, index, path.data(), static_cast<UINT>(path.size())));
+    return path;
+}
+
+bool Contains(HWND window, HWND child, POINT point) {
+    RECT place{};
+    GetWindowRect(child, &place);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&place), 2);
+    return PtInRect(&place, point) != 0;
+}
+
+}  // namespace
+
+void AcceptDrops(HWND window) {
+    DragAcceptFiles(window, TRUE);
+    // Windows 7 and later keep messages from less privileged programs away from an elevated one;
+    // resolved at run time, since older systems have no such filter and no such function.
+    const auto allow = reinterpret_cast<ChangeWindowMessageFilterExFn>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "ChangeWindowMessageFilterEx")));
+    if (allow == nullptr) {
+        return;
+    }
+    for (const UINT message :
+         {static_cast<UINT>(WM_DROPFILES), static_cast<UINT>(WM_COPYDATA), kCopyGlobalData}) {
+        allow(window, message, kAllowMessage, nullptr);
+    }
+}
+
+std::vector<DroppedItem> DroppedItems(HDROP drop) {
+    const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+    std::vector<DroppedItem> items;
+    items.reserve(count);
+    for (UINT index = 0; index < count; ++index) {
+        std::wstring path = DroppedPath(drop, index);
+        const bool folder = !path.empty() && IsFolder(path);
+        items.push_back({std::move(path), folder});
+    }
+    return items;
+}
+
+DropPlace DropPlaceIn(HWND window, HDROP drop) {
+    POINT point{};
+    // A drop on the title bar or the menu bar is not in the client area, where the boxes are.
+    if (!DragQueryPoint(drop, &point)) {
+        return DropPlace::Elsewhere;
+    }
+    if (Contains(window, GetDlgItem(window, kTxtSGAPath), point)) {
+        return DropPlace::ArchiveBox;
+    }
+    if (Contains(window, GetDlgItem(window, kTxtSGBOut), point)) {
+        return DropPlace::OutputBox;
+    }
+    return DropPlace::Elsewhere;
+}
+
+}  // namespace tarvane
