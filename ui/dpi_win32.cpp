@@ -1,15 +1,11 @@
 #include "ui/dpi_win32.h"
 
+#include "ui/user32_function_win32.h"
+
 namespace tarvane {
 namespace {
 
-// Resolved at run time: these exist only on Windows 10 and later, and the program runs on XP.
-template <typename Function>
-Function User32Function(const char* name) {
-    return reinterpret_cast<Function>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
-}
-
+// These exist only on Windows 10 and later.
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
 using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
 

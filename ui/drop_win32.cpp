@@ -1,14 +1,17 @@
 #include "ui/drop_win32.h"
 
 #include "ui/layout.h"
+#include "ui/user32_function_win32.h"
 
 namespace tarvane {
 namespace {
 
 constexpr UINT kCopyGlobalData = 0x0049;  // WM_COPYGLOBALDATA, which a drop uses on its way
 constexpr DWORD kAllowMessage = 1;        // MSGFLT_ALLOW
+constexpr DWORD kAddMessage = 1;          // MSGFLT_ADD
 
 using ChangeWindowMessageFilterExFn = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
+using ChangeWindowMessageFilterFn = BOOL(WINAPI*)(UINT, DWORD);
 
 bool IsFolder(const std::wstring& path) {
     const DWORD attributes = GetFileAttributesW(path.c_str());
@@ -32,16 +35,20 @@ bool Contains(HWND window, HWND child, POINT point) {
 
 void AcceptDrops(HWND window) {
     DragAcceptFiles(window, TRUE);
-    // Windows 7 and later keep messages from less privileged programs away from an elevated one;
-    // resolved at run time, since older systems have no such filter and no such function.
-    const auto allow = reinterpret_cast<ChangeWindowMessageFilterExFn>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleW(L"user32.dll"), "ChangeWindowMessageFilterEx")));
-    if (allow == nullptr) {
-        return;
-    }
-    for (const UINT message :
-         {static_cast<UINT>(WM_DROPFILES), static_cast<UINT>(WM_COPYDATA), kCopyGlobalData}) {
-        allow(window, message, kAllowMessage, nullptr);
+    // Windows Vista and later keep messages from less privileged programs away from an elevated
+    // one: Windows 7 lets a window choose, Vista only the whole process. Both are resolved at run
+    // time, since older systems have no such filter and no such functions.
+    const UINT messages[] = {WM_DROPFILES, WM_COPYDATA, kCopyGlobalData};
+    if (const auto perWindow =
+            User32Function<ChangeWindowMessageFilterExFn>("ChangeWindowMessageFilterEx")) {
+        for (const UINT message : messages) {
+            perWindow(window, message, kAllowMessage, nullptr);
+        }
+    } else if (const auto perProcess =
+                   User32Function<ChangeWindowMessageFilterFn>("ChangeWindowMessageFilter")) {
+        for (const UINT message : messages) {
+            perProcess(message, kAddMessage);
+        }
     }
 }
 
