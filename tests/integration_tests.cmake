@@ -33,6 +33,7 @@ tarvane_add_integration_test(integration_startup_settings
 add_dependencies(integration_startup_settings Tarvane TarvaneWithComponent)
 
 tarvane_add_integration_test(integration_launcher
+    support/process_start_win32_test.cpp
     ui/launcher_win32_test.cpp
 )
 add_dependencies(integration_launcher fake_archive_tool)

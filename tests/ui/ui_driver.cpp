@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "support/process_start_win32.h"
 #include "support/win32_files.h"
 #include "ui/remote_memory.h"
 
@@ -66,16 +67,8 @@ HTREEITEM ChildItem(HANDLE process, HWND tree, HTREEITEM parent, const std::wstr
 
 }  // namespace
 
-TarvaneProcess::TarvaneProcess() {
-    const std::wstring program = BuildFolder() + L"Tarvane.exe";
-    std::wstring commandLine = L"\"" + program + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        BuildFolder().c_str(), &startup, &process_)) {
-        FailDriving(L"cannot start " + program);
-    }
-}
+TarvaneProcess::TarvaneProcess()
+    : process_(StartProcess(BuildFolder() + L"Tarvane.exe", BuildFolder())) {}
 
 TarvaneProcess::~TarvaneProcess() {
     if (Running()) {
