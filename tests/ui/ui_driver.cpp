@@ -70,11 +70,14 @@ HTREEITEM ChildItem(HANDLE process, HWND tree, HTREEITEM parent, const std::wstr
 TarvaneProcess::TarvaneProcess()
     : process_(StartProcess(BuildFolder() + L"Tarvane.exe", BuildFolder())) {}
 
+// The next case starts a copy of its own: this one must be gone, its windows with it, so that no
+// case meets what an earlier one left behind.
 TarvaneProcess::~TarvaneProcess() {
     if (Running()) {
         TerminateProcess(process_.hProcess, 1);
-        WaitForSingleObject(process_.hProcess, kWaitMs);
     }
+    WaitForExit();
+    WaitUntil([&] { return TopLevelWindows(nullptr).empty(); });
     CloseHandle(process_.hThread);
     CloseHandle(process_.hProcess);
 }
