@@ -40,6 +40,7 @@ target_link_libraries(settings_store_tool PRIVATE tarvane_win32)
 tarvane_compile_options(settings_store_tool)
 
 tarvane_add_integration_test(integration_launcher
+    support/process_start_win32_test.cpp
     ui/launcher_win32_test.cpp
 )
 add_dependencies(integration_launcher fake_archive_tool)

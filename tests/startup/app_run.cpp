@@ -2,8 +2,7 @@
 
 #include <windows.h>
 
-#include <stdexcept>
-
+#include "support/process_start_win32.h"
 #include "support/window_search_win32.h"
 #include "support/win32_files.h"
 
@@ -11,19 +10,6 @@ namespace tarvane::testing {
 namespace {
 
 constexpr wchar_t kMainWindowClass[] = L"TarvaneMainWindow";
-
-PROCESS_INFORMATION StartProgram(const std::wstring& program) {
-    std::wstring commandLine = L"\"" + program + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION started{};
-    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &started)) {
-        throw std::runtime_error("cannot start " + ToUtf8(program));
-    }
-    CloseHandle(started.hThread);
-    return started;
-}
 
 // The first-start question has Yes and No; any other box only has OK.
 void AnswerBox(HWND box) {
@@ -40,7 +26,8 @@ std::wstring BoxText(HWND box) {
 }  // namespace
 
 AppRun RunUntilMainWindowCloses(const std::wstring& program, unsigned timeoutMs) {
-    const PROCESS_INFORMATION started = StartProgram(program);
+    const PROCESS_INFORMATION started = StartProcess(program);
+    CloseHandle(started.hThread);
     AppRun run;
     HWND answered = nullptr;
     const DWORD start = GetTickCount();

@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "support/process_start_win32.h"
 #include "support/win32_files.h"
 #include "ui/drop_sender.h"
 #include "ui/remote_memory.h"
@@ -67,22 +68,17 @@ HTREEITEM ChildItem(HANDLE process, HWND tree, HTREEITEM parent, const std::wstr
 
 }  // namespace
 
-TarvaneProcess::TarvaneProcess() {
-    const std::wstring program = BuildFolder() + L"Tarvane.exe";
-    std::wstring commandLine = L"\"" + program + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        BuildFolder().c_str(), &startup, &process_)) {
-        FailDriving(L"cannot start " + program);
-    }
-}
+TarvaneProcess::TarvaneProcess()
+    : process_(StartProcess(BuildFolder() + L"Tarvane.exe", BuildFolder())) {}
 
+// The next case starts a copy of its own: this one must be gone, its windows with it, so that no
+// case meets what an earlier one left behind.
 TarvaneProcess::~TarvaneProcess() {
     if (Running()) {
         TerminateProcess(process_.hProcess, 1);
-        WaitForSingleObject(process_.hProcess, kWaitMs);
     }
+    WaitForExit();
+    WaitUntil([&] { return TopLevelWindows(nullptr).empty(); });
     CloseHandle(process_.hThread);
     CloseHandle(process_.hProcess);
 }
