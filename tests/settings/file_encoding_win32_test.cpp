@@ -6,12 +6,14 @@
 
 #include "settings/file_encoding_win32.h"
 #include "settings/settings_win32.h"
+#include "support/process_start_win32.h"
 #include "support/win32_files.h"
 #include "ui/command_line.h"
 
 using tarvane::testing::BuildFolder;
 using tarvane::testing::FreshFolder;
 using tarvane::testing::ReadWholeFile;
+using tarvane::testing::StartProcess;
 using tarvane::testing::ToUtf8;
 using tarvane::testing::WriteWholeFile;
 
@@ -43,17 +45,10 @@ tarvane::WriteResult StoreTool(const std::wstring& ini, const std::wstring& valu
     return tarvane::WriteIniValue(file, tarvane::kPathsSection, tarvane::kArchiveKey, value);
 }
 
-// Runs the settings tool with the given arguments; its process handle, or a failed check.
+// Runs the settings tool with the given arguments; its process handle.
 HANDLE StartSettingsTool(const std::wstring& arguments) {
-    const std::wstring program = BuildFolder() + L"settings_store_tool.exe";
-    std::wstring commandLine = tarvane::QuoteProgramPath(program) + L" " + arguments;
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION started{};
-    const BOOL ok = CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                                   nullptr, nullptr, &startup, &started);
-    INFO("CreateProcessW error " << GetLastError());
-    REQUIRE(ok);
+    const PROCESS_INFORMATION started =
+        StartProcess(BuildFolder() + L"settings_store_tool.exe", L"", arguments);
     CloseHandle(started.hThread);
     return started.hProcess;
 }

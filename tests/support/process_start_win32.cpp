@@ -21,9 +21,11 @@ bool WorthRetrying(DWORD error) {
 
 }  // namespace
 
-PROCESS_INFORMATION StartProcess(const std::wstring& program, const std::wstring& folder) {
+PROCESS_INFORMATION StartProcess(const std::wstring& program, const std::wstring& folder,
+                                 const std::wstring& arguments) {
     for (int attempt = 1;; ++attempt) {
-        std::wstring commandLine = L"\"" + program + L"\"";
+        std::wstring commandLine =
+            L"\"" + program + L"\"" + (arguments.empty() ? L"" : L" ") + arguments;
         STARTUPINFOW startup{};
         startup.cb = sizeof(startup);
         PROCESS_INFORMATION started{};
