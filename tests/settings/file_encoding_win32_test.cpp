@@ -14,6 +14,7 @@ using tarvane::testing::BuildFolder;
 using tarvane::testing::FreshFolder;
 using tarvane::testing::ReadWholeFile;
 using tarvane::testing::StartProcess;
+using tarvane::testing::ToCodePage;
 using tarvane::testing::ToUtf8;
 using tarvane::testing::WriteWholeFile;
 
@@ -22,14 +23,7 @@ namespace {
 const std::wstring kCyrillicTool = L"C:\\Tar Test\\Тест 測試\\Archive.exe";
 const std::wstring kCjkTool = L"D:\\遊戲\\英雄連隊\\Archive.exe";
 
-std::string AnsiBytes(const std::wstring& text) {
-    const int size = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
-                                         nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size,
-                        nullptr, nullptr);
-    return bytes;
-}
+std::string AnsiBytes(const std::wstring& text) { return ToCodePage(text, CP_ACP); }
 
 // The text of a UTF-16LE file after its mark; empty when the file has no such mark.
 std::wstring Utf16Content(const std::wstring& path) {

@@ -15,16 +15,18 @@ std::wstring FromUtf8(const std::string& text) {
     return wide;
 }
 
-std::string ToUtf8(const std::wstring& text) {
+std::string ToCodePage(const std::wstring& text, unsigned codePage) {
     if (text.empty()) {
         return {};
     }
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+    const int size = WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()),
                                          nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(), size,
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size,
                         nullptr, nullptr);
-    return utf8;
+    return bytes;
 }
+
+std::string ToUtf8(const std::wstring& text) { return ToCodePage(text, CP_UTF8); }
 
 }  // namespace tarvane::testing

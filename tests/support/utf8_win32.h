@@ -6,5 +6,7 @@ namespace tarvane::testing {
 
 std::wstring FromUtf8(const std::string& text);
 std::string ToUtf8(const std::wstring& text);
+// In any code page, such as CP_ACP for the files older programs wrote.
+std::string ToCodePage(const std::wstring& text, unsigned codePage);
 
 }  // namespace tarvane::testing
