@@ -17,5 +17,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     if (window == nullptr) {
         return 1;
     }
-    return bench::ShowAndRun(window, showCommand);
+    bench::Show(window, showCommand);
+    return bench::RunMessages();
 }

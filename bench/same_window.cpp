@@ -2,8 +2,9 @@
 // done the plainest way Win32 offers. Built with Tarvane.exe's flags, manifest (common controls 6)
 // and icon, it initialises the common controls, looks up the two special folders, reads the
 // archive tool's location from the settings file once, and opens a window of Tarvane's class and
-// window styles with its menu bar and its eight controls created in place with the dialog font.
-// It ends when its window is closed.
+// window styles with its menu bar and its eight controls created in place with the dialog font
+// (labels sized to their captions), and the caret in the first text box. It ends when its
+// window is closed.
 //
 // The controls and menus come from Tarvane's layout and menu tables, which are data only (none of
 // Tarvane's code is linked), so that the baseline stays the same window when they change.
@@ -95,21 +96,49 @@ HFONT CreateDialogFont(int dpi) {
     return CreateFontIndirectW(&font);
 }
 
-bool CreateControls(HWND window, HINSTANCE instance, int dpi) {
-    const HFONT font = CreateDialogFont(dpi);
-    for (const tarvane::ControlSpec& entry : tarvane::kControls) {
-        const ControlClass& kind = kControlClasses[static_cast<int>(entry.kind)];
-        const HWND control = CreateWindowExW(
-            kind.exStyle, kind.name, entry.caption, WS_CHILD | WS_VISIBLE | kind.style,
-            Pixels(entry.twips.left, dpi), Pixels(entry.twips.top, dpi),
-            Pixels(entry.twips.width, dpi), Pixels(entry.twips.height, dpi), window,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)), instance, nullptr);
-        if (control == nullptr) {
-            return false;
-        }
+// The layout's place in pixels. A label sizes itself to its caption and keeps its right edge, as
+// Tarvane's labels do, so that the whole caption shows in any font.
+tarvane::Rect PlaceOf(const tarvane::ControlSpec& entry, HDC measuring, int dpi) {
+    const tarvane::Rect& twips = entry.twips;
+    tarvane::Rect place{Pixels(twips.left, dpi), Pixels(twips.top, dpi), Pixels(twips.width, dpi),
+                        Pixels(twips.height, dpi)};
+    if (entry.kind == tarvane::ControlKind::Label) {
+        SIZE text{};
+        GetTextExtentPoint32W(measuring, entry.caption, lstrlenW(entry.caption), &text);
+        place.left += place.width - text.cx;
+        place.width = text.cx;
+    }
+    return place;
+}
+
+HWND CreateControl(HWND window, HINSTANCE instance, const tarvane::ControlSpec& entry,
+                   const tarvane::Rect& place, HFONT font) {
+    const ControlClass& kind = kControlClasses[static_cast<int>(entry.kind)];
+    const HWND control =
+        CreateWindowExW(kind.exStyle, kind.name, entry.caption, WS_CHILD | WS_VISIBLE | kind.style,
+                        place.left, place.top, place.width, place.height, window,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)), instance, nullptr);
+    if (control != nullptr) {
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
-    return true;
+    return control;
+}
+
+bool CreateControls(HWND window, HINSTANCE instance, int dpi) {
+    const HFONT font = CreateDialogFont(dpi);
+    const HDC measuring = GetDC(window);
+    const HGDIOBJ previous = SelectObject(measuring, font);
+    bool created = true;
+    for (const tarvane::ControlSpec& entry : tarvane::kControls) {
+        if (CreateControl(window, instance, entry, PlaceOf(entry, measuring, dpi), font) ==
+            nullptr) {
+            created = false;
+            break;
+        }
+    }
+    SelectObject(measuring, previous);
+    ReleaseDC(window, measuring);
+    return created;
 }
 
 }  // namespace
@@ -126,5 +155,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     if (window == nullptr || !CreateControls(window, instance, dpi)) {
         return 1;
     }
-    return bench::ShowAndRun(window, showCommand);
+    bench::Show(window, showCommand);
+    SetFocus(GetDlgItem(window, tarvane::kTxtSGAPath));
+    return bench::RunMessages();
 }

@@ -24,9 +24,12 @@ WNDCLASSEXW WindowClass(HINSTANCE instance, const wchar_t* name) {
     return windowClass;
 }
 
-int ShowAndRun(HWND window, int showCommand) {
+void Show(HWND window, int showCommand) {
     ShowWindow(window, showCommand);
     UpdateWindow(window);
+}
+
+int RunMessages() {
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);

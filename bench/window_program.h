@@ -1,6 +1,6 @@
 #pragma once
-// What the bench's window programs share: a window class with the platform's defaults, and
-// showing the window and running its messages until it is closed.
+// What the bench's window programs share: a window class with the platform's defaults, showing
+// the window, and running its messages until it is closed.
 #include <windows.h>
 
 namespace bench {
@@ -9,7 +9,10 @@ namespace bench {
 // is destroyed. A program fills in what it adds (an icon) before it registers the class.
 WNDCLASSEXW WindowClass(HINSTANCE instance, const wchar_t* name);
 
-// Shows the window and runs its messages until it is closed. Answers the program's exit code.
-int ShowAndRun(HWND window, int showCommand);
+// Shows and paints the window at once, as Tarvane does.
+void Show(HWND window, int showCommand);
+
+// Runs the messages until the window is closed. Answers the program's exit code.
+int RunMessages();
 
 }  // namespace bench
