@@ -1,8 +1,7 @@
 #!/bin/bash
-# Measures Tarvane.exe under Wine against bare baselines measured in the same run (start-up,
-# launch of the archive tool, peak memory, and the share of start-up that the system libraries
-# alone take) and prints the medians and their ratios. Not a test: the figures depend on the
-# machine.
+# Measures Tarvane.exe under Wine against baselines measured in the same run (start-up, launch
+# of the archive tool, peak memory) and prints the medians and their ratios. Not a test: the
+# figures depend on the machine.
 #
 #   scripts/bench.sh [RUNS]      (RUNS per measurement, 15 unless given; at least 10 is sensible)
 #
@@ -22,8 +21,8 @@ if [ "${1:-}" = "--inside-wine" ]; then
     printf '[Paths]\r\nArchive=%s\r\n' "$tool_path" >"$settings"
     rm -f "$bench/archive-calls.txt"
     wine "$bench/bench_driver.exe" "$(winepath -w "$tarvane")" \
-        "$(winepath -w "$bench/bare_window.exe")" \
-        "$(winepath -w "$bench/bare_window_styled.exe")" "$tool_path" "$runs"
+        "$(winepath -w "$bench/same_window.exe")" \
+        "$(winepath -w "$bench/bare_window.exe")" "$tool_path" "$runs"
     exit 0
 fi
 

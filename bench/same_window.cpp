@@ -1,0 +1,161 @@
+// The start-up baseline: Tarvane's window with Tarvane's start-up duties and nothing else, each
+// done the plainest way Win32 offers. Built with Tarvane.exe's flags, manifest (common controls 6)
+// and icon, it initialises the common controls, looks up the two special folders, reads the
+// archive tool's location from the settings file once, and opens a window of Tarvane's class and
+// window styles with its menu bar and its eight controls created in place with the dialog font
+// (labels sized to their captions), and the caret in the first text box. It ends when its
+// window is closed.
+//
+// The controls and menus come from Tarvane's layout and menu tables, which are data only (none of
+// Tarvane's code is linked), so that the baseline stays the same window when they change.
+#include <windows.h>
+#include <commctrl.h>
+#include <shlobj.h>
+
+#include <string>
+
+#include "resources/resource_ids.h"
+#include "settings/settings.h"
+#include "startup/ini_location.h"
+#include "ui/layout.h"
+#include "ui/menus.h"
+#include "window_program.h"
+
+namespace {
+
+constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+constexpr DWORD kWindowExStyle = WS_EX_CONTROLPARENT;
+constexpr int kDialogFontPoints = 8;
+
+struct ControlClass {
+    const wchar_t* name;
+    DWORD style;
+    DWORD exStyle;
+};
+
+// Indexed by tarvane::ControlKind.
+constexpr ControlClass kControlClasses[] = {
+    {L"BUTTON", BS_GROUPBOX, 0},
+    {L"STATIC", SS_LEFT | SS_NOPREFIX, 0},
+    {L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE},
+    {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0},
+};
+
+std::wstring SpecialFolder(int id) {
+    wchar_t folder[MAX_PATH + 1] = {};
+    SHGetSpecialFolderPathW(nullptr, folder, id, FALSE);
+    return folder;
+}
+
+void DoStartupDuties() {
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    const std::wstring settings =
+        SpecialFolder(CSIDL_COMMON_APPDATA) + L"\\" + tarvane::kSettingsFileName;
+    SpecialFolder(CSIDL_SYSTEM);
+    wchar_t toolPath[tarvane::kReadBufferChars] = {};
+    GetPrivateProfileStringW(tarvane::kPathsSection, tarvane::kArchiveKey, L"", toolPath,
+                             tarvane::kReadBufferChars, settings.c_str());
+}
+
+int ScreenDpi() {
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+int Pixels(int twips, int dpi) { return MulDiv(twips, dpi, tarvane::kTwipsPerInch); }
+
+HMENU CreateMenuBar() {
+    const HMENU bar = CreateMenu();
+    for (const tarvane::MenuSpec& menu : tarvane::kMenuBar) {
+        const HMENU popup = CreatePopupMenu();
+        for (int i = 0; i < menu.itemCount; ++i) {
+            AppendMenuW(popup, MF_STRING, menu.items[i].id, menu.items[i].caption);
+        }
+        AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), menu.caption);
+    }
+    return bar;
+}
+
+HWND CreateMainWindow(HINSTANCE instance, const wchar_t* className, int dpi) {
+    RECT outer{0, 0, Pixels(tarvane::kClientWidthTwips, dpi),
+               Pixels(tarvane::kClientHeightTwips, dpi)};
+    AdjustWindowRectEx(&outer, kWindowStyle, TRUE, kWindowExStyle);
+    return CreateWindowExW(kWindowExStyle, className, L"CoH Tarvane converter by Zembrith",
+                           kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left,
+                           outer.bottom - outer.top, nullptr, CreateMenuBar(), instance, nullptr);
+}
+
+HFONT CreateDialogFont(int dpi) {
+    LOGFONTW font{};
+    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(font), &font);
+    font.lfHeight = -MulDiv(kDialogFontPoints, dpi, 72);
+    font.lfWidth = 0;
+    return CreateFontIndirectW(&font);
+}
+
+// The layout's place in pixels. A label sizes itself to its caption and keeps its right edge, as
+// Tarvane's labels do, so that the whole caption shows in any font.
+tarvane::Rect PlaceOf(const tarvane::ControlSpec& entry, HDC measuring, int dpi) {
+    const tarvane::Rect& twips = entry.twips;
+    tarvane::Rect place{Pixels(twips.left, dpi), Pixels(twips.top, dpi), Pixels(twips.width, dpi),
+                        Pixels(twips.height, dpi)};
+    if (entry.kind == tarvane::ControlKind::Label) {
+        SIZE text{};
+        GetTextExtentPoint32W(measuring, entry.caption, lstrlenW(entry.caption), &text);
+        place.left += place.width - text.cx;
+        place.width = text.cx;
+    }
+    return place;
+}
+
+HWND CreateControl(HWND window, HINSTANCE instance, const tarvane::ControlSpec& entry,
+                   const tarvane::Rect& place, HFONT font) {
+    const ControlClass& kind = kControlClasses[static_cast<int>(entry.kind)];
+    const HWND control =
+        CreateWindowExW(kind.exStyle, kind.name, entry.caption, WS_CHILD | WS_VISIBLE | kind.style,
+                        place.left, place.top, place.width, place.height, window,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)), instance, nullptr);
+    if (control != nullptr) {
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    }
+    return control;
+}
+
+bool CreateControls(HWND window, HINSTANCE instance, int dpi) {
+    const HFONT font = CreateDialogFont(dpi);
+    const HDC measuring = GetDC(window);
+    const HGDIOBJ previous = SelectObject(measuring, font);
+    bool created = true;
+    for (const tarvane::ControlSpec& entry : tarvane::kControls) {
+        if (CreateControl(window, instance, entry, PlaceOf(entry, measuring, dpi), font) ==
+            nullptr) {
+            created = false;
+            break;
+        }
+    }
+    SelectObject(measuring, previous);
+    ReleaseDC(window, measuring);
+    return created;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+    DoStartupDuties();
+    WNDCLASSEXW windowClass = bench::WindowClass(instance, L"TarvaneSameWindow");
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_TARVANE));
+    if (RegisterClassExW(&windowClass) == 0) {
+        return 1;
+    }
+    const int dpi = ScreenDpi();
+    const HWND window = CreateMainWindow(instance, windowClass.lpszClassName, dpi);
+    if (window == nullptr || !CreateControls(window, instance, dpi)) {
+        return 1;
+    }
+    bench::Show(window, showCommand);
+    SetFocus(GetDlgItem(window, tarvane::kTxtSGAPath));
+    return bench::RunMessages();
+}
