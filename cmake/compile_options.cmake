@@ -72,7 +72,11 @@ function(tarvane_add_app target componentFile)
     target_link_libraries(${target} PRIVATE tarvane_win32)
     tarvane_compile_options(${target})
     tarvane_shipped_link_options(${target})
-    target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/resources)
+    # The resource script finds the generated version header and manifest beside its own files.
+    target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/resources
+                               ${TARVANE_VERSION_DIR})
+    set_property(SOURCE ${PROJECT_SOURCE_DIR}/resources/tarvane.rc APPEND PROPERTY
+                 OBJECT_DEPENDS ${TARVANE_VERSION_DIR}/tarvane.manifest)
     if(componentFile)
         set(folder ${CMAKE_BINARY_DIR}/component-${target})
         configure_file(${componentFile} ${folder}/component.bin COPYONLY)
