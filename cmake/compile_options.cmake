@@ -1,6 +1,11 @@
 # Flags shared by every target: warnings are errors, Windows targets use the Unicode API at the
 # Windows XP level and link everything statically so Tarvane.exe needs nothing installed.
 
+# The Windows API level and character set that every Windows target, and the second compiler's
+# check of the product sources (tests/second_compiler.cmake), compile with.
+set(TARVANE_WIN32_DEFINITIONS UNICODE _UNICODE WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0600
+    NOMINMAX)
+
 function(tarvane_compile_options target)
     if(MSVC)
         target_compile_options(${target} PRIVATE /W4 /WX /utf-8 /permissive-)
@@ -8,8 +13,7 @@ function(tarvane_compile_options target)
         target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
     endif()
     if(WIN32)
-        target_compile_definitions(${target} PUBLIC UNICODE _UNICODE WINVER=0x0501
-                                   _WIN32_WINNT=0x0501 _WIN32_IE=0x0600 NOMINMAX)
+        target_compile_definitions(${target} PUBLIC ${TARVANE_WIN32_DEFINITIONS})
         if(MINGW)
             target_compile_options(${target} PRIVATE -municode -ffunction-sections -fdata-sections)
             target_link_options(${target} PRIVATE -municode -static -static-libgcc
