@@ -95,9 +95,9 @@ TEST_CASE("The version block names the product and the project's version") {
                            reinterpret_cast<void**>(&translation), &length));
     CHECK(*translation == MAKELONG(0x0409, 1200));  // US English, Unicode
 
-    const std::string version = VersionText(HIWORD(fixed->dwFileVersionMS),
-                                            LOWORD(fixed->dwFileVersionMS),
-                                            HIWORD(fixed->dwFileVersionLS));
+    const std::string version =
+        VersionText(HIWORD(fixed->dwFileVersionMS), LOWORD(fixed->dwFileVersionMS),
+                    HIWORD(fixed->dwFileVersionLS));
     CHECK(version == TARVANE_VERSION_TEXT);  // the text the release packages are named with
     CHECK(VersionString(block, L"CompanyName") == "Zembrith");
     CHECK(VersionString(block, L"FileDescription") == "Tarvane converter");
