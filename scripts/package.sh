@@ -25,7 +25,7 @@ while [ $# -gt 0 ]; do
 done
 
 # The i686 exe is the one most users take; it must stay small enough to pass around easily.
-readonly win32_size_budget=$((256 * 1024))
+readonly win32_size_budget=$((200 * 1024))
 
 check_size_budget() {
     local size
