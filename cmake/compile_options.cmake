@@ -1,6 +1,11 @@
 # Flags shared by every target: warnings are errors, Windows targets use the Unicode API at the
 # Windows XP level and link everything statically so Tarvane.exe needs nothing installed.
 
+# The Windows API level and character set that every Windows target, and the second compiler's
+# check of the product sources (tests/second_compiler.cmake), compile with.
+set(TARVANE_WIN32_DEFINITIONS UNICODE _UNICODE WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0600
+    NOMINMAX)
+
 function(tarvane_compile_options target)
     if(MSVC)
         target_compile_options(${target} PRIVATE /W4 /WX /utf-8 /permissive-)
@@ -8,8 +13,7 @@ function(tarvane_compile_options target)
         target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
     endif()
     if(WIN32)
-        target_compile_definitions(${target} PUBLIC UNICODE _UNICODE WINVER=0x0501
-                                   _WIN32_WINNT=0x0501 _WIN32_IE=0x0600 NOMINMAX)
+        target_compile_definitions(${target} PUBLIC ${TARVANE_WIN32_DEFINITIONS})
         if(MINGW)
             target_compile_options(${target} PRIVATE -municode -ffunction-sections -fdata-sections)
             target_link_options(${target} PRIVATE -municode -static -static-libgcc
@@ -24,6 +28,30 @@ function(tarvane_compile_options target)
                                -fno-sanitize-recover=all -fno-omit-frame-pointer)
         target_link_options(${target} PRIVATE -fsanitize=address,undefined)
     endif()
+endfunction()
+
+# Compile options of the product's own code (not the tests'). It throws no exception and catches
+# none, with one exception: the special-folder lookup turns any failure, a failed allocation
+# among them, into "no folder", so that file keeps the exception machinery. Everything else is
+# built without it; on i686 also without unwind tables, which only exceptions would use there
+# (x86_64 Windows requires them of every function that calls another). Together these keep
+# about 10 KiB of landing pads and tables out of the i686 exe. An exception that reaches code
+# built this way ends the program, as an uncaught one always did.
+set(TARVANE_CATCHING_SOURCES ${PROJECT_SOURCE_DIR}/startup/special_folder.cpp)
+
+function(tarvane_product_options target)
+    if(MSVC)
+        return()
+    endif()
+    target_compile_options(${target} PRIVATE -fno-exceptions)
+    set(catchingOptions -fexceptions)
+    if(MINGW AND CMAKE_SIZEOF_VOID_P EQUAL 4)
+        target_compile_options(${target} PRIVATE -fno-asynchronous-unwind-tables)
+        list(APPEND catchingOptions -fasynchronous-unwind-tables)
+    endif()
+    # A file's own options come after its target's, so these win.
+    set_source_files_properties(${TARVANE_CATCHING_SOURCES} PROPERTIES COMPILE_OPTIONS
+                                "${catchingOptions}")
 endfunction()
 
 # Link options of the shipped program only (tests keep the library's full behaviour).
@@ -71,8 +99,13 @@ function(tarvane_add_app target componentFile)
                    ${PROJECT_SOURCE_DIR}/resources/tarvane.rc)
     target_link_libraries(${target} PRIVATE tarvane_win32)
     tarvane_compile_options(${target})
+    tarvane_product_options(${target})
     tarvane_shipped_link_options(${target})
-    target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/resources)
+    # The resource script finds the generated version header and manifest beside its own files.
+    target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/resources
+                               ${TARVANE_VERSION_DIR})
+    set_property(SOURCE ${PROJECT_SOURCE_DIR}/resources/tarvane.rc APPEND PROPERTY
+                 OBJECT_DEPENDS ${TARVANE_VERSION_DIR}/tarvane.manifest)
     if(componentFile)
         set(folder ${CMAKE_BINARY_DIR}/component-${target})
         configure_file(${componentFile} ${folder}/component.bin COPYONLY)

@@ -25,13 +25,7 @@ while [ $# -gt 0 ]; do
 done
 
 # The i686 exe is the one most users take; it must stay small enough to pass around easily.
-readonly win32_size_budget=$((256 * 1024))
-
-version=$(sed -n 's/^#define TARVANE_VERSION_TEXT "\(.*\)"$/\1/p' "$root/resources/version.h")
-if [ -z "$version" ]; then
-    echo "TARVANE_VERSION_TEXT not found in resources/version.h" >&2
-    exit 1
-fi
+readonly win32_size_budget=$((200 * 1024))
 
 check_size_budget() {
     local size
@@ -61,11 +55,25 @@ make_zip() {
     rm -rf "$stage"
 }
 
+# The version that the build took from the project version, the same that the exe's version block
+# carries. Both builds come from this tree, so they must agree.
+build_version() {
+    local file="${build[$1]}/version/version.txt"
+    [ -s "$file" ] || { echo "$file is missing: configure ${build[$1]} again" >&2; exit 1; }
+    cat "$file"
+}
+
 stamp=$(git -C "$root" log -1 --format=%ct 2>/dev/null || date +%s)
 mkdir -p "$out"
 for preset in win32 win64; do
     "$root/scripts/ship-build.sh" "$preset" "${build[$preset]}"
 done
+version=$(build_version win32)
+win64_version=$(build_version win64)
+if [ "$win64_version" != "$version" ]; then
+    echo "The win32 build is version $version, the win64 one $win64_version." >&2
+    exit 1
+fi
 check_size_budget
 for preset in win32 win64; do
     make_zip "$preset"

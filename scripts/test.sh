@@ -1,6 +1,7 @@
 #!/bin/bash
 # Builds every preset and runs every test: the portable core natively with sanitizers, the
-# 32-bit release exe's static checks, and the Windows tests under Wine on a private display.
+# 32-bit release exe's static checks, and the Windows tests under Wine on a private display (with
+# clang's check of every product source).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

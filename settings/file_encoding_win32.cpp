@@ -1,6 +1,7 @@
 #include "settings/file_encoding_win32.h"
 
 #include "settings/file_encoding.h"
+#include "shell/decimal_text.h"
 
 namespace tarvane {
 namespace {
@@ -86,7 +87,7 @@ DWORD WriteNewFile(const std::wstring& path, const std::string& bytes) {
 // The whole new content goes to a file of this process's own beside the settings file, and one
 // rename puts it in place: nobody ever sees the file half written.
 DWORD WriteWhole(const std::wstring& path, const std::string& bytes, bool replaceExisting) {
-    const std::wstring temporary = path + L"." + std::to_wstring(GetCurrentProcessId()) + L".tmp";
+    const std::wstring temporary = path + L"." + DecimalText(GetCurrentProcessId()) + L".tmp";
     DWORD error = WriteNewFile(temporary, bytes);
     if (error == ERROR_SUCCESS) {
         const DWORD flags =

@@ -1,5 +1,7 @@
 #include "shell/system_error_win32.h"
 
+#include "shell/decimal_text.h"
+
 namespace tarvane {
 
 std::wstring SystemErrorText(DWORD code) {
@@ -13,7 +15,7 @@ std::wstring SystemErrorText(DWORD code) {
            (words.back() == L'\r' || words.back() == L'\n' || words.back() == L' ')) {
         words.pop_back();
     }
-    return words + L" (error " + std::to_wstring(code) + L")";
+    return words + L" (error " + DecimalText(code) + L")";
 }
 
 }  // namespace tarvane

@@ -1,9 +1,9 @@
 #!/bin/bash
 # Runs the package command into a fresh folder and checks what it made: both zips, holding
 # exactly the stripped exe of their architecture, the read-me and the licence, and SHA256SUMS
-# that matches them.
+# that matches them, named with the project's version.
 #
-#   tests/check_package.sh WIN32_BUILD_DIR WIN64_BUILD_DIR
+#   tests/check_package.sh WIN32_BUILD_DIR WIN64_BUILD_DIR VERSION_TEXT
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -19,7 +19,7 @@ fail() {
 declare -A build=([win32]=$1 [win64]=$2)
 declare -A format=([win32]=pei-i386 [win64]=pei-x86-64)
 declare -A objdump=([win32]=i686-w64-mingw32-objdump [win64]=x86_64-w64-mingw32-objdump)
-version=$(sed -n 's/^#define TARVANE_VERSION_TEXT "\(.*\)"$/\1/p' "$root/resources/version.h")
+version=$3
 
 expected_files=$(printf '%s\n' SHA256SUMS "Tarvane-$version-win32.zip" "Tarvane-$version-win64.zip")
 [ "$(ls "$out/dist")" = "$expected_files" ] || fail "dist holds: $(ls "$out/dist" | tr '\n' ' ')"

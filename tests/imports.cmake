@@ -32,6 +32,6 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 4)
         "The x86_64 build whose Tarvane.exe the release-package test packs")
     add_test(NAME package
              COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/check_package.sh ${CMAKE_BINARY_DIR}
-                     ${TARVANE_WIN64_BUILD_DIR})
+                     ${TARVANE_WIN64_BUILD_DIR} ${TARVANE_VERSION_TEXT})
     set_tests_properties(package PROPERTIES DEPENDS imports)
 endif()

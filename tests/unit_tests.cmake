@@ -2,6 +2,7 @@ add_executable(unit_tests
     support/windows_argv_test.cpp
     settings/file_encoding_test.cpp
     settings/settings_test.cpp
+    shell/decimal_text_test.cpp
     shell/file_dialog_test.cpp
     startup/component_test.cpp
     startup/ini_location_test.cpp

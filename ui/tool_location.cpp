@@ -1,5 +1,7 @@
 #include "ui/tool_location.h"
 
+#include "shell/decimal_text.h"
+
 namespace tarvane {
 namespace {
 
@@ -56,7 +58,7 @@ void OnSetToolPath(MainContext& context) {
 }
 
 Message TooLongMessage() {
-    return Message{L"Can't write more than " + std::to_wstring(MaxIniFieldChars) +
+    return Message{L"Can't write more than " + DecimalText(MaxIniFieldChars) +
                        L" characters for key or value.",
                    L"tarvane", Buttons::Ok, Icon::None};
 }

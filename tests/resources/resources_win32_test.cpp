@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "support/win32_files.h"
+#include "version.h"
 
 using tarvane::testing::BuildFolder;
 using tarvane::testing::ToUtf8;
@@ -25,6 +26,13 @@ std::string VersionString(const std::vector<char>& block, const wchar_t* name) {
         return "<missing>";
     }
     return ToUtf8(static_cast<const wchar_t*>(value));
+}
+
+// How users read a version: major.minor with the minor in two digits (1.1 is "1.01"), then the
+// patch level after a further point when there is one.
+std::string VersionText(int major, int minor, int patch) {
+    std::string text = std::to_string(major) + (minor < 10 ? ".0" : ".") + std::to_string(minor);
+    return patch > 0 ? text + "." + std::to_string(patch) : text;
 }
 
 std::vector<char> VersionBlock() {
@@ -71,26 +79,32 @@ struct IconGroupEntry {
 
 }  // namespace
 
-TEST_CASE("The version block names the product and its version") {
+TEST_CASE("The version block names the product and the project's version") {
     const std::vector<char> block = VersionBlock();
 
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
     REQUIRE(VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
-    CHECK(fixed->dwFileVersionMS == MAKELONG(1, 1));
-    CHECK(fixed->dwFileVersionLS == 0);
-    CHECK(fixed->dwProductVersionMS == MAKELONG(1, 1));
-    CHECK(fixed->dwProductVersionLS == 0);
+    CHECK(fixed->dwFileVersionMS == MAKELONG(TARVANE_VERSION_MINOR, TARVANE_VERSION_MAJOR));
+    CHECK(fixed->dwFileVersionLS == MAKELONG(0, TARVANE_VERSION_PATCH));
+    CHECK(fixed->dwProductVersionMS == fixed->dwFileVersionMS);
+    CHECK(fixed->dwProductVersionLS == fixed->dwFileVersionLS);
 
     DWORD* translation = nullptr;
     REQUIRE(VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation",
                            reinterpret_cast<void**>(&translation), &length));
     CHECK(*translation == MAKELONG(0x0409, 1200));  // US English, Unicode
 
+    const std::string version =
+        VersionText(HIWORD(fixed->dwFileVersionMS), LOWORD(fixed->dwFileVersionMS),
+                    HIWORD(fixed->dwFileVersionLS));
+    CHECK(version == TARVANE_VERSION_TEXT);  // the text the release packages are named with
     CHECK(VersionString(block, L"CompanyName") == "Zembrith");
+    CHECK(VersionString(block, L"FileDescription") == "Tarvane converter");
+    CHECK(VersionString(block, L"LegalCopyright") == "Copyright (C) 2026 the Tarvane developers");
     CHECK(VersionString(block, L"ProductName") == "Tarvane converter");
-    CHECK(VersionString(block, L"FileVersion") == "1.01");
-    CHECK(VersionString(block, L"ProductVersion") == "1.01");
+    CHECK(VersionString(block, L"FileVersion") == version);
+    CHECK(VersionString(block, L"ProductVersion") == version);
     CHECK(VersionString(block, L"InternalName") == "Tarvane");
     CHECK(VersionString(block, L"OriginalFilename") == "Tarvane.exe");
 }
@@ -136,6 +150,11 @@ TEST_CASE("The manifest asks for common controls 6, DPI awareness, no elevation;
     const std::string text(reinterpret_cast<const char*>(manifest), size);
     CHECK(text.find("Microsoft.Windows.Common-Controls") != std::string::npos);
     CHECK(text.find("version=\"6.0.0.0\"") != std::string::npos);
+    const std::string identity = "name=\"Zembrith.Tarvane\" version=\"" +
+                                 std::to_string(TARVANE_VERSION_MAJOR) + "." +
+                                 std::to_string(TARVANE_VERSION_MINOR) + "." +
+                                 std::to_string(TARVANE_VERSION_PATCH) + ".0\"";
+    CHECK(text.find(identity) != std::string::npos);
     CHECK(text.find("level=\"asInvoker\"") != std::string::npos);
     CHECK(text.find(">PerMonitorV2") != std::string::npos);
     CHECK(text.find(">true/pm<") != std::string::npos);  // what Windows before 10 reads
