@@ -1,4 +1,4 @@
-#include "ui/ui_driver.h"
+#include "support/tarvane_process_win32.h"
 
 #include <commctrl.h>
 
@@ -6,13 +6,11 @@
 
 #include "support/process_start_win32.h"
 #include "support/win32_files.h"
-#include "ui/drop_sender.h"
-#include "ui/remote_memory.h"
+#include "ui/main_window_win32.h"
+#include "support/remote_memory_win32.h"
 
 namespace tarvane::testing {
 namespace {
-
-constexpr wchar_t kMainWindowClass[] = L"TarvaneMainWindow";
 
 // --- The folder browser's tree -----------------------------------------------------------------
 
@@ -68,8 +66,8 @@ HTREEITEM ChildItem(HANDLE process, HWND tree, HTREEITEM parent, const std::wstr
 
 }  // namespace
 
-TarvaneProcess::TarvaneProcess()
-    : process_(StartProcess(BuildFolder() + L"Tarvane.exe", BuildFolder())) {}
+TarvaneProcess::TarvaneProcess(const std::wstring& exeName)
+    : process_(StartProcess(BuildFolder() + exeName, BuildFolder())) {}
 
 // The next case starts a copy of its own: this one must be gone, its windows with it, so that no
 // case meets what an earlier one left behind.
@@ -89,6 +87,12 @@ bool TarvaneProcess::Running() const {
 
 bool TarvaneProcess::WaitForExit(unsigned timeoutMs) const {
     return WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0;
+}
+
+unsigned long TarvaneProcess::ExitCode() const {
+    DWORD code = 0;
+    GetExitCodeProcess(process_.hProcess, &code);
+    return code;
 }
 
 std::vector<HWND> TarvaneProcess::TopLevelWindows(const wchar_t* className) const {
@@ -188,11 +192,6 @@ std::wstring TarvaneProcess::FileDialogFolder(HWND fileDialog) const {
     return folder;
 }
 
-void TarvaneProcess::DropFiles(HWND window, POINT point,
-                               const std::vector<std::wstring>& paths) const {
-    PostFileDrop(process_.hProcess, process_.dwProcessId, window, point, paths);
-}
-
 HWND TarvaneProcess::Focus() const {
     GUITHREADINFO info{};
     info.cbSize = sizeof(info);
@@ -216,14 +215,6 @@ void TarvaneProcess::BringToFront(HWND window) const {
             return GetForegroundWindow() == window;
         })) {
         FailDriving(L"cannot bring \"" + WindowText(window) + L"\" to the foreground");
-    }
-}
-
-PreparedSettings::PreparedSettings(const std::optional<std::wstring>& tool) {
-    if (tool) {
-        settings.StoreTool(*tool);
-    } else {
-        settings.Remove();
     }
 }
 
