@@ -5,23 +5,11 @@
 
 #include "settings/settings_win32.h"
 #include "startup/component_win32.h"
-#include "startup/ini_location.h"
-#include "startup/special_folder.h"
-#include "startup/special_folder_win32.h"
+#include "startup/ini_location_win32.h"
 #include "ui/main_window_win32.h"
 
 namespace tarvane {
 namespace {
-
-bool FolderExists(const wchar_t* path) {
-    const DWORD attributes = GetFileAttributesW(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
-
-std::wstring IniFilePath() {
-    return ChooseIniFilePath(FolderExists(kFixedSettingsFolder),
-                             GetSpecialFolder(kCommonAppDataId));
-}
 
 int RunMessageLoop(const MainWindow& window) {
     MSG message{};

@@ -1,10 +1,7 @@
 # UI tests: one driver program works the real Tarvane.exe window from outside, as a user would.
 # The cases share one executable, since every start of a program under Wine costs time.
 add_executable(ui_tests
-    ui/foreign_windows.cpp
-    ui/message_box_reader.cpp
     ui/ui_environment.cpp
-    ui/remote_memory.cpp
     ui/drop_sender.cpp
     ui/ui_driver.cpp
     ui/main_window_win32_test.cpp

@@ -18,7 +18,6 @@
 namespace tarvane {
 namespace {
 
-constexpr wchar_t kWindowClass[] = L"TarvaneMainWindow";
 constexpr wchar_t kCaption[] = L"CoH Tarvane converter by Zembrith";
 // A fixed single border with the system menu and Close only: no sizing, no minimize or maximize.
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
@@ -95,7 +94,7 @@ bool RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
                                                         GetSystemMetrics(SM_CYSMICON), 0));
     windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kWindowClass;
+    windowClass.lpszClassName = kMainWindowClass;
     return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
@@ -122,7 +121,7 @@ bool MainWindow::Create(std::wstring& failure) {
         return false;
     }
     accelerators_ = CreateAccelerators();
-    CreateWindowExW(kWindowExStyle, kWindowClass, kCaption, kWindowStyle, CW_USEDEFAULT,
+    CreateWindowExW(kWindowExStyle, kMainWindowClass, kCaption, kWindowStyle, CW_USEDEFAULT,
                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, CreateMenuBar(),
                     instance_, this);
     if (window_ == nullptr) {

@@ -9,6 +9,9 @@
 
 namespace tarvane {
 
+// The main window's class, by which other programs (and the tests) find it.
+inline constexpr wchar_t kMainWindowClass[] = L"TarvaneMainWindow";
+
 // frmMain: the one window. It lays out its controls at the window's DPI and hands every button
 // and menu command to the portable actions; each message has its own OnXxx handler, given the
 // window the message was sent to. The window's life ends at WM_NCDESTROY, its last message.

@@ -9,13 +9,14 @@
 #include "support/process_start_win32.h"
 #include "support/win32_files.h"
 #include "ui/command_line.h"
+#include "support/printable.h"
 
 using tarvane::testing::BuildFolder;
 using tarvane::testing::FreshFolder;
+using tarvane::testing::Printable;
 using tarvane::testing::ReadWholeFile;
 using tarvane::testing::StartProcess;
 using tarvane::testing::ToCodePage;
-using tarvane::testing::ToUtf8;
 using tarvane::testing::WriteWholeFile;
 
 namespace {
@@ -97,7 +98,7 @@ TEST_CASE("Converting an older ANSI file keeps every line, line end and letter",
 
     REQUIRE(tarvane::PrepareToHold(ini, kCyrillicTool) == ERROR_SUCCESS);
 
-    CHECK(ToUtf8(Utf16Content(ini)) == ToUtf8(kOlderFile));
+    CHECK(Printable(Utf16Content(ini)) == Printable(kOlderFile));
     CHECK(HoldsOnlyTheSettingsFile(folder));
 }
 
@@ -106,7 +107,7 @@ TEST_CASE("A path outside the ANSI code page stored into an older file is kept e
     const std::wstring ini = FreshFolder(L"settings-ansi-store") + L"tarvane.ini";
     WriteWholeFile(ini, AnsiBytes(kOlderFile));
     const std::wstring tool = GENERATE(kCyrillicTool, kCjkTool);
-    CAPTURE(ToUtf8(tool));
+    CAPTURE(Printable(tool));
 
     REQUIRE(StoreTool(ini, tool).ok());
 
@@ -124,7 +125,7 @@ TEST_CASE("An older ANSI file stays ANSI while the value fits its code page", "[
     WriteWholeFile(ini, before);
     const std::wstring tool =
         GENERATE(as<std::wstring>{}, L"C:\\Games\\Archive.exe", L"C:\\Café Games\\Archive.exe");
-    CAPTURE(ToUtf8(tool));
+    CAPTURE(Printable(tool));
 
     REQUIRE(StoreTool(ini, tool).ok());
 

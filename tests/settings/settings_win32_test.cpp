@@ -8,11 +8,12 @@
 #include "settings/settings_win32.h"
 #include "shell/system_error_win32.h"
 #include "support/win32_files.h"
+#include "support/printable.h"
 
 using tarvane::testing::FileExists;
 using tarvane::testing::FreshFolder;
+using tarvane::testing::Printable;
 using tarvane::testing::ReadWholeFile;
-using tarvane::testing::ToUtf8;
 using tarvane::testing::WriteWholeFile;
 
 namespace {
@@ -62,7 +63,7 @@ TEST_CASE("Stored values shorter than two characters read as not set", "[setting
     };
     const Row row = GENERATE(Row{L"X", L""}, Row{L"XY", L"XY"}, Row{L"\"\"", L""},
                              Row{L"\"X\"", L""}, Row{L"\"XY\"", L"XY"});
-    CAPTURE(ToUtf8(row.stored));
+    CAPTURE(Printable(row.stored));
     REQUIRE(settings.Write(row.stored).ok());
     CHECK(settings.Read() == row.read);
 }
@@ -116,7 +117,7 @@ TEST_CASE("Paths outside the ANSI code page survive in a new file that starts as
     const std::wstring tool =
         GENERATE(as<std::wstring>{}, L"C:\\Игры\\Компания героев\\Archive.exe",
                  L"C:\\ゲーム\\英雄連隊\\Archive.exe");
-    CAPTURE(ToUtf8(tool));
+    CAPTURE(Printable(tool));
     REQUIRE(settings.Write(tool).ok());
     CHECK(settings.Read() == tool);
     CHECK(ReadWholeFile(settings.path).substr(0, 2) == kUtf16ByteOrderMark);
@@ -156,6 +157,6 @@ TEST_CASE("A write into a missing folder is reported as failed with the system's
     const tarvane::WriteResult result = tarvane::WriteIniValue(
         file, tarvane::kPathsSection, tarvane::kArchiveKey, L"C:\\Tools\\Archive.exe");
     CHECK(result.status == tarvane::WriteStatus::Failed);
-    CHECK(ToUtf8(result.reason) == ToUtf8(tarvane::SystemErrorText(ERROR_PATH_NOT_FOUND)));
+    CHECK(Printable(result.reason) == Printable(tarvane::SystemErrorText(ERROR_PATH_NOT_FOUND)));
     CHECK(GetFileAttributesW(folder.c_str()) == INVALID_FILE_ATTRIBUTES);
 }

@@ -2,48 +2,24 @@
 
 #include <stdexcept>
 
-#include "support/window_search_win32.h"
+#include "support/utf8_win32.h"
+#include "support/window_driving_win32.h"
 
 namespace tarvane::testing {
 namespace {
 
-constexpr DWORD kAppearTimeoutMs = 15000;
-constexpr DWORD kCloseTimeoutMs = 10000;
-constexpr DWORD kPollMs = 20;
+constexpr unsigned kAppearTimeoutMs = 15000;
 
 HWND WaitForDialog(DWORD threadId) {
-    for (DWORD waited = 0; waited < kAppearTimeoutMs; waited += kPollMs) {
-        if (HWND dialog = FindVisibleThreadWindow(threadId, kDialogClass)) {
-            return dialog;
-        }
-        Sleep(kPollMs);
-    }
-    return nullptr;
+    HWND dialog = nullptr;
+    WaitUntil([&] { return (dialog = FindVisibleThreadWindow(threadId, kDialogClass)) != nullptr; },
+              kAppearTimeoutMs);
+    return dialog;
 }
 
-bool WaitUntilGone(HWND dialog) {
-    for (DWORD waited = 0; waited < kCloseTimeoutMs; waited += kPollMs) {
-        if (!IsWindow(dialog)) {
-            return true;
-        }
-        Sleep(kPollMs);
-    }
-    return false;
-}
-
-struct ChildSearch {
-    const wchar_t* className;
-    std::vector<std::wstring> texts;
-};
-
-BOOL CALLBACK CollectChild(HWND child, LPARAM context) {
-    auto& search = *reinterpret_cast<ChildSearch*>(context);
-    wchar_t name[64] = {};
-    GetClassNameW(child, name, 64);
-    if (lstrcmpiW(name, search.className) == 0) {
-        search.texts.push_back(WindowText(child));
-    }
-    return TRUE;
+// The watcher cannot throw, so it asks whether the dialog closed rather than failing a step.
+bool Closes(HWND dialog) {
+    return WaitUntil([&] { return !IsWindow(dialog); });
 }
 
 }  // namespace
@@ -75,8 +51,13 @@ bool DialogDriver::WatchDialog() {
     if (dialog == nullptr) {
         return false;
     }
-    action_(dialog);
-    if (WaitUntilGone(dialog)) {
+    try {
+        action_(dialog);
+    } catch (const std::exception& failure) {
+        // A driving step that could not be done: the dialog is cancelled below.
+        leftOpen_.push_back(FromUtf8(failure.what()));
+    }
+    if (Closes(dialog)) {
         return true;
     }
     CancelWhatIsLeft();
@@ -97,8 +78,8 @@ void DialogDriver::CancelWhatIsLeft() {
             said += L" | " + text;
         }
         leftOpen_.push_back(said);
-        PressButton(dialog, IDCANCEL);
-        WaitUntilGone(dialog);
+        PostCommand(dialog, IDCANCEL);
+        Closes(dialog);
     }
 }
 
@@ -112,15 +93,14 @@ OwnerWindow::OwnerWindow()
 
 OwnerWindow::~OwnerWindow() { DestroyWindow(handle); }
 
-void PressButton(HWND dialog, int id) {
-    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-}
-
 std::vector<std::wstring> ChildTexts(HWND dialog, const wchar_t* className) {
-    ChildSearch search{className, {}};
-    EnumChildWindows(dialog, CollectChild, reinterpret_cast<LPARAM>(&search));
-    return search.texts;
+    std::vector<std::wstring> texts;
+    for (HWND child : ChildWindows(dialog)) {
+        if (lstrcmpiW(ClassNameOf(child).c_str(), className) == 0) {
+            texts.push_back(WindowText(child));
+        }
+    }
+    return texts;
 }
 
 std::vector<std::wstring> ComboItems(HWND combo) {

@@ -25,7 +25,8 @@ class DialogDriver {
     // action did not close it.
     bool Finish();
 
-    // What the dialogs that the watcher had to cancel said: caption and texts.
+    // What the dialogs that the watcher had to cancel said (caption and texts), and why a driving
+    // step of the action failed.
     const std::vector<std::wstring>& LeftOpen() const { return leftOpen_; }
 
   private:
@@ -50,9 +51,6 @@ class OwnerWindow {
 
     const HWND handle;
 };
-
-// Presses a button of the dialog as a click would, by its control id (IDOK, IDCANCEL, ...).
-void PressButton(HWND dialog, int id);
 
 // The texts of the dialog's child windows of one class, in window order.
 std::vector<std::wstring> ChildTexts(HWND dialog, const wchar_t* className);

@@ -10,16 +10,19 @@
 #include "shell/dialog_driver.h"
 #include "shell/file_dialog.h"
 #include "shell/file_dialog_win32.h"
-#include "support/window_search_win32.h"
+#include "support/window_driving_win32.h"
 #include "support/win32_files.h"
+#include "support/printable.h"
 
-using tarvane::testing::ChildTexts;
+using tarvane::testing::Click;
 using tarvane::testing::ComboItems;
 using tarvane::testing::DialogDriver;
+using tarvane::testing::FileNameBox;
+using tarvane::testing::FileTypeShown;
 using tarvane::testing::FreshFolder;
 using tarvane::testing::OwnerWindow;
-using tarvane::testing::PressButton;
-using tarvane::testing::ToUtf8;
+using tarvane::testing::Printable;
+using tarvane::testing::SetText;
 using tarvane::testing::WindowText;
 using tarvane::testing::WriteWholeFile;
 
@@ -34,20 +37,10 @@ struct Seen {
     bool ownerEnabled = true;
 };
 
-// The file name box is an edit inside a combo box on current Windows and a plain edit on
-// older ones and Wine; either takes the typed text the same way.
-void TypeFileName(HWND dialog, const std::wstring& name) {
-    HWND box = GetDlgItem(dialog, cmb13);
-    if (box == nullptr) {
-        box = GetDlgItem(dialog, edt1);
-    }
-    SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
-}
-
 void Look(HWND dialog, Seen& seen) {
     seen.title = WindowText(dialog);
     seen.fileTypes = ComboItems(GetDlgItem(dialog, cmb1));
-    seen.fileTypeShown = WindowText(GetDlgItem(dialog, cmb1));
+    seen.fileTypeShown = FileTypeShown(dialog);
     seen.owner = GetWindow(dialog, GW_OWNER);
     seen.ownerEnabled = IsWindowEnabled(seen.owner) != FALSE;
 }
@@ -55,15 +48,15 @@ void Look(HWND dialog, Seen& seen) {
 DialogDriver Choose(const std::wstring& typed, Seen& seen) {
     return DialogDriver([&seen, typed](HWND dialog) {
         Look(dialog, seen);
-        TypeFileName(dialog, typed);
-        PressButton(dialog, IDOK);
+        SetText(FileNameBox(dialog), typed);
+        Click(GetDlgItem(dialog, IDOK));
     });
 }
 
 DialogDriver Cancel(Seen& seen) {
     return DialogDriver([&seen](HWND dialog) {
         Look(dialog, seen);
-        PressButton(dialog, IDCANCEL);
+        Click(GetDlgItem(dialog, IDCANCEL));
     });
 }
 
@@ -85,7 +78,7 @@ TEST_CASE("A file chosen by name in the first folder comes back as its full path
     const Row row = GENERATE(
         Row{L"SGA File (*.sga)|*.sga", {L"SGA File (*.sga)"}},
         Row{L"Archive.exe|Archive.exe|All files (*.*)|*.*", {L"Archive.exe", L"All files (*.*)"}});
-    CAPTURE(ToUtf8(row.filter));
+    CAPTURE(Printable(row.filter));
     const std::wstring folder = FreshFolder(L"file-dialog-first-folder");
     WriteWholeFile(folder + L"Archive.exe", "tool");
     WriteWholeFile(folder + L"Data.sga", "archive");
@@ -100,8 +93,8 @@ TEST_CASE("A file chosen by name in the first folder comes back as its full path
     REQUIRE(driver.Finish());
 
     CHECK(under.dialog.Confirmed());
-    CHECK(ToUtf8(under.dialog.FileName()) == ToUtf8(folder + L"Data.sga"));
-    CHECK(ToUtf8(seen.title) == "Select SGA to be converted");
+    CHECK(Printable(under.dialog.FileName()) == Printable(folder + L"Data.sga"));
+    CHECK(Printable(seen.title) == "Select SGA to be converted");
     CHECK(seen.fileTypes == row.fileTypes);
     CHECK(seen.fileTypeShown == row.fileTypes.front());
     CHECK(seen.owner == under.owner.handle);
@@ -123,7 +116,7 @@ TEST_CASE("A typed full path outside the ANSI code page comes back intact", "[fi
     REQUIRE(driver.Finish());
 
     CHECK(under.dialog.Confirmed());
-    CHECK(ToUtf8(under.dialog.FileName()) == ToUtf8(file));
+    CHECK(Printable(under.dialog.FileName()) == Printable(file));
 }
 
 TEST_CASE("A cancelled dialog keeps the file name it had", "[file dialog]") {
@@ -141,7 +134,7 @@ TEST_CASE("A cancelled dialog keeps the file name it had", "[file dialog]") {
         REQUIRE(driver.Finish());
         CHECK_FALSE(under.dialog.Confirmed());
         CHECK(under.dialog.FileName().empty());
-        CHECK(ToUtf8(seen.title) == "Archive.exe location");
+        CHECK(Printable(seen.title) == "Archive.exe location");
     }
     SECTION("after a choice it keeps that choice") {
         Seen chosen;
@@ -155,6 +148,6 @@ TEST_CASE("A cancelled dialog keeps the file name it had", "[file dialog]") {
         under.dialog.ShowOpen();
         REQUIRE(cancel.Finish());
         CHECK_FALSE(under.dialog.Confirmed());
-        CHECK(ToUtf8(under.dialog.FileName()) == ToUtf8(folder + L"Archive.exe"));
+        CHECK(Printable(under.dialog.FileName()) == Printable(folder + L"Archive.exe"));
     }
 }

@@ -14,15 +14,17 @@
 
 #include "shell/dialog_driver.h"
 #include "shell/folder_browser_win32.h"
-#include "support/window_search_win32.h"
+#include "support/window_driving_win32.h"
 #include "support/win32_files.h"
+#include "support/printable.h"
 
 using tarvane::testing::ChildTexts;
+using tarvane::testing::Click;
 using tarvane::testing::DialogDriver;
 using tarvane::testing::OwnerWindow;
-using tarvane::testing::PressButton;
-using tarvane::testing::RemoveTree;
-using tarvane::testing::ToUtf8;
+using tarvane::testing::PostCommand;
+using tarvane::testing::Printable;
+using tarvane::testing::ScratchFolder;
 
 namespace {
 
@@ -44,18 +46,13 @@ class ComApartment {
 };
 
 // A folder of its own under the drive root, so that the tree reaches it in few steps.
-class TestFolders {
-  public:
-    explicit TestFolders(const std::wstring& leaf) : path(kTestRoot + leaf) {
-        RemoveTree(kTestRoot);
+struct TestFolders {
+    explicit TestFolders(const std::wstring& leaf) {
         REQUIRE(CreateDirectoryW(kTestRoot.c_str(), nullptr));
-        REQUIRE(CreateDirectoryW(path.c_str(), nullptr));
+        REQUIRE(CreateDirectoryW((kTestRoot + leaf).c_str(), nullptr));
     }
-    ~TestFolders() { RemoveTree(kTestRoot); }
-    TestFolders(const TestFolders&) = delete;
-    TestFolders& operator=(const TestFolders&) = delete;
 
-    const std::wstring path;
+    const ScratchFolder root = ScratchFolder::ClearedAt(kTestRoot);
 };
 
 // What the browser showed and what the driver managed to do in it.
@@ -171,14 +168,14 @@ DialogDriver ChooseFolder(std::vector<std::wstring> names, Seen& seen) {
     return DialogDriver([&seen, names](HWND dialog) {
         Look(dialog, seen);
         Select(dialog, FindFolder(Tree(dialog), names, seen), seen);
-        PressButton(dialog, seen.selected ? IDOK : IDCANCEL);
+        Click(GetDlgItem(dialog, seen.selected ? IDOK : IDCANCEL));
     });
 }
 
 std::string Report(const Seen& seen) {
     std::string report;
     for (const std::wstring& text : seen.tree) {
-        report += "[" + ToUtf8(text) + "] ";
+        report += "[" + Printable(text) + "] ";
     }
     return report;
 }
@@ -207,12 +204,12 @@ TEST_CASE("A cancelled folder browser answers nothing", "[folder browser]") {
     Seen seen;
     DialogDriver driver([&seen](HWND dialog) {
         Look(dialog, seen);
-        PressButton(dialog, IDCANCEL);
+        Click(GetDlgItem(dialog, IDCANCEL));
     });
     const std::wstring answer = under.browser.BrowseForFolder(kTitle);
     REQUIRE(driver.Finish());
 
-    CHECK(ToUtf8(answer).empty());
+    CHECK(Printable(answer).empty());
     CHECK(std::find(seen.texts.begin(), seen.texts.end(), kTitle) != seen.texts.end());
     CHECK(seen.owner == under.owner.handle);
     CHECK_FALSE(seen.ownerEnabled);
@@ -243,7 +240,7 @@ TEST_CASE("A chosen folder comes back as the shell's path with nothing added", "
     INFO("tree items looked at: " << Report(seen));
     REQUIRE(seen.selected);
     CHECK(seen.okEnabled);
-    CHECK(ToUtf8(answer) == ToUtf8(row.answer));
+    CHECK(Printable(answer) == Printable(row.answer));
 }
 
 TEST_CASE("A shell folder without a file-system path cannot be confirmed and answers nothing",
@@ -262,7 +259,7 @@ TEST_CASE("A shell folder without a file-system path cannot be confirmed and ans
                                                               reinterpret_cast<LPARAM>(drive))),
                seen);
         // Pressed anyway, as a keyboard shortcut might: the shell has no path to give.
-        PressButton(dialog, IDOK);
+        PostCommand(dialog, IDOK);
     });
     const std::wstring answer = under.browser.BrowseForFolder(kTitle);
     REQUIRE(driver.Finish());
@@ -270,5 +267,5 @@ TEST_CASE("A shell folder without a file-system path cannot be confirmed and ans
     INFO("tree items looked at: " << Report(seen));
     REQUIRE(seen.selected);
     CHECK_FALSE(seen.okEnabled);
-    CHECK(ToUtf8(answer).empty());
+    CHECK(Printable(answer).empty());
 }

@@ -14,14 +14,15 @@
 #include "startup/special_folder.h"
 #include "startup/special_folder_win32.h"
 #include "support/win32_files.h"
+#include "support/printable.h"
 
 using tarvane::testing::AppRun;
 using tarvane::testing::BuildFolder;
 using tarvane::testing::FileExists;
+using tarvane::testing::Printable;
 using tarvane::testing::ReadWholeFile;
 using tarvane::testing::RemoveTree;
 using tarvane::testing::RunUntilMainWindowCloses;
-using tarvane::testing::ToUtf8;
 using tarvane::testing::WriteWholeFile;
 
 namespace {
@@ -138,9 +139,9 @@ class SystemFolderEntryGuard {
 };
 
 AppRun RunProgram(const wchar_t* exeName) {
-    const AppRun run = RunUntilMainWindowCloses(BuildFolder() + exeName);
+    const AppRun run = RunUntilMainWindowCloses(exeName);
     for (const std::wstring& text : run.boxTexts) {
-        UNSCOPED_INFO("message box: " << ToUtf8(text));
+        UNSCOPED_INFO("message box: " << Printable(text));
     }
     CHECK(run.endedByItself);
     CHECK(run.exitCode == 0);

@@ -7,8 +7,9 @@
 #include "startup/special_folder.h"
 #include "startup/special_folder_win32.h"
 #include "support/win32_files.h"
+#include "support/printable.h"
 
-using tarvane::testing::ToUtf8;
+using tarvane::testing::Printable;
 
 namespace {
 
@@ -34,7 +35,7 @@ std::wstring CommonAppDataFolder() {
 
 TEST_CASE("The system folder is the platform's, ending in exactly one backslash", "[special]") {
     const std::wstring folder = tarvane::GetSpecialFolder(tarvane::kSystemFolderId);
-    CAPTURE(ToUtf8(folder));
+    CAPTURE(Printable(folder));
     CHECK(lstrcmpiW(folder.c_str(), (SystemDirectory() + L"\\").c_str()) == 0);
     REQUIRE(folder.size() >= 2);
     CHECK(folder[folder.size() - 2] != L'\\');
@@ -43,7 +44,7 @@ TEST_CASE("The system folder is the platform's, ending in exactly one backslash"
 
 TEST_CASE("The common application-data folder is the platform's, with its backslash", "[special]") {
     const std::wstring folder = tarvane::GetSpecialFolder(tarvane::kCommonAppDataId);
-    CAPTURE(ToUtf8(folder));
+    CAPTURE(Printable(folder));
     CHECK(lstrcmpiW(folder.c_str(), (CommonAppDataFolder() + L"\\").c_str()) == 0);
     REQUIRE(folder.size() >= 2);
     CHECK(folder[folder.size() - 2] != L'\\');
@@ -56,5 +57,5 @@ TEST_CASE("Folders without a file-system path, and ids beyond 16 bits, give the 
     // id were cut to 16 bits instead of refused.
     const std::int32_t id = GENERATE(CSIDL_DRIVES, 0x10000 + tarvane::kSystemFolderId, -0x8001);
     CAPTURE(id);
-    CHECK(ToUtf8(tarvane::GetSpecialFolder(id)).empty());
+    CHECK(Printable(tarvane::GetSpecialFolder(id)).empty());
 }

@@ -13,7 +13,8 @@
 namespace tarvane::testing {
 
 TEST_CASE("A test's program start runs the program on its quoted path", "[process start]") {
-    const std::wstring folder = FreshFolder(L"process start ok");
+    const ScratchFolder scratch(L"process start ok");
+    const std::wstring& folder = scratch.Path();
     InstallFakeTool(folder, L"Started Tool.exe");
     const PROCESS_INFORMATION started = StartProcess(folder + L"Started Tool.exe");
     CHECK(WaitForSingleObject(started.hProcess, 10000) == WAIT_OBJECT_0);
@@ -22,11 +23,11 @@ TEST_CASE("A test's program start runs the program on its quoted path", "[proces
     const std::vector<ToolCall> calls = ReadToolCalls(folder);
     REQUIRE(calls.size() == 1);
     CHECK(calls[0].commandLine == L"\"" + folder + L"Started Tool.exe\"");
-    RemoveTree(folder);
 }
 
 TEST_CASE("A test's program start that fails says which error the system gave", "[process start]") {
-    const std::wstring folder = FreshFolder(L"process start fails");
+    const ScratchFolder scratch(L"process start fails");
+    const std::wstring& folder = scratch.Path();
     struct Row {
         std::wstring program;
         DWORD error;
@@ -38,7 +39,6 @@ TEST_CASE("A test's program start that fails says which error the system gave", 
     CHECK_THROWS_WITH(StartProcess(row.program),
                       Catch::Contains(ToUtf8(row.program)) &&
                           Catch::Contains(ToUtf8(SystemErrorText(row.error))));
-    RemoveTree(folder);
 }
 
 }  // namespace tarvane::testing

@@ -6,6 +6,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "support/window_driving_win32.h"
+
 namespace tarvane::testing {
 namespace {
 
@@ -68,6 +70,14 @@ void RemoveTree(const std::wstring& folder) {
     }
     RemoveDirectoryW(base.c_str());
 }
+
+ScratchFolder::ScratchFolder(const std::wstring& name) : path_(FreshFolder(name)) {}
+
+ScratchFolder::ScratchFolder(Place, const std::wstring& place) : path_(place) { RemoveTree(path_); }
+
+ScratchFolder ScratchFolder::ClearedAt(const std::wstring& place) { return {Place{}, place}; }
+
+ScratchFolder::~ScratchFolder() { RemoveTree(path_); }
 
 bool FileExists(const std::wstring& path) {
     const DWORD attributes = GetFileAttributesW(path.c_str());
@@ -138,14 +148,9 @@ std::vector<ToolCall> ReadToolCalls(const std::wstring& folder) {
 
 std::vector<ToolCall> WaitForToolCalls(const std::wstring& folder, std::size_t count,
                                        unsigned timeoutMs) {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        std::vector<ToolCall> calls = ReadToolCalls(folder);
-        if (calls.size() >= count || GetTickCount() - start > timeoutMs) {
-            return calls;
-        }
-        Sleep(50);
-    }
+    std::vector<ToolCall> calls;
+    WaitUntil([&] { return (calls = ReadToolCalls(folder)).size() >= count; }, timeoutMs);
+    return calls;
 }
 
 }  // namespace tarvane::testing

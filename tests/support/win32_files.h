@@ -19,6 +19,29 @@ std::wstring FreshFolder(const std::wstring& name);
 // Removes a folder and everything in it; a missing folder is fine.
 void RemoveTree(const std::wstring& folder);
 
+// A folder of a test case's own, removed with everything in it when this goes away, also when a
+// check fails and throws.
+class ScratchFolder {
+  public:
+    // A fresh folder under the system's temporary folder, as FreshFolder makes it.
+    explicit ScratchFolder(const std::wstring& name);
+    // A place outside the temporary folder (on a drive's root, say), cleared now and at the end;
+    // the test makes the folder there itself.
+    static ScratchFolder ClearedAt(const std::wstring& place);
+    ~ScratchFolder();
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    // With a trailing backslash when made by name; as given when cleared at a place.
+    const std::wstring& Path() const { return path_; }
+
+  private:
+    struct Place {};
+    ScratchFolder(Place, const std::wstring& place);
+
+    std::wstring path_;
+};
+
 bool FileExists(const std::wstring& path);
 std::string ReadWholeFile(const std::wstring& path);  // throws when the file cannot be read
 void WriteWholeFile(const std::wstring& path, const std::string& bytes);  // throws on failure

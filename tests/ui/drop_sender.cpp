@@ -7,8 +7,8 @@
 
 #include "support/win32_files.h"
 #include "ui/drop_request.h"
-#include "ui/foreign_windows.h"
-#include "ui/remote_memory.h"
+#include "support/window_driving_win32.h"
+#include "support/remote_memory_win32.h"
 
 namespace tarvane::testing {
 namespace {
@@ -103,8 +103,10 @@ void LoadPosterInto(HANDLE process, DWORD processId) {
 
 }  // namespace
 
-void PostFileDrop(HANDLE process, DWORD processId, HWND window, POINT point,
+void PostFileDrop(const PROCESS_INFORMATION& program, HWND window, POINT point,
                   const std::vector<std::wstring>& paths) {
+    const HANDLE process = program.hProcess;
+    const DWORD processId = program.dwProcessId;
     LoadPosterInto(process, processId);
     const std::vector<char> request = DropRequestBytes(window, point, paths);
     const RemoteMemory remoteRequest(process, request.size());

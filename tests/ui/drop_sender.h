@@ -8,9 +8,9 @@
 
 namespace tarvane::testing {
 
-// Posts the drop and returns once it is in the window's queue; the window handles it in its own
-// time. point is in the window's client area.
-void PostFileDrop(HANDLE process, DWORD processId, HWND window, POINT point,
+// Posts the drop to a window of the program and returns once it is in the window's queue; the
+// window handles it in its own time. point is in the window's client area.
+void PostFileDrop(const PROCESS_INFORMATION& program, HWND window, POINT point,
                   const std::vector<std::wstring>& paths);
 
 }  // namespace tarvane::testing

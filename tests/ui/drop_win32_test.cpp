@@ -7,6 +7,7 @@
 
 #include "support/win32_files.h"
 #include "ui/layout.h"
+#include "ui/drop_sender.h"
 #include "ui/ui_driver.h"
 
 namespace tarvane::testing {
@@ -30,10 +31,12 @@ bool BoxesHold(const StartedProgram& started, const std::wstring& archive,
 
 TEST_CASE("A drop fills the text box it lands on, or elsewhere each box with its kind",
           "[ui][drop]") {
-    const std::wstring toolFolder = FreshFolder(L"ui drop tool");
+    const ScratchFolder scratch(L"ui drop tool");
+    const std::wstring& toolFolder = scratch.Path();
     InstallFakeTool(toolFolder, L"Archive.exe");
     // The shell names a folder without a trailing backslash, a drive root with one.
-    std::wstring folder = FreshFolder(L"ui drop\\Вывод 输出 \U0001F3AE");
+    const ScratchFolder dropped(L"ui drop\\Вывод 输出 \U0001F3AE");
+    std::wstring folder = dropped.Path();
     folder.pop_back();
     const std::wstring archive = L"D:\\Игры\\战争 \U0001F3AE\\WW2Data.sga";
     const std::wstring driveRoot = L"C:\\";
@@ -73,7 +76,7 @@ TEST_CASE("A drop fills the text box it lands on, or elsewhere each box with its
     };
     for (const Drop& drop : drops) {
         CAPTURE(drop.name);
-        started.program.DropFiles(started.window, drop.point, drop.paths);
+        PostFileDrop(started.program.Process(), started.window, drop.point, drop.paths);
         WaitUntil([&] { return BoxesHold(started, drop.archive, drop.output); });
         CHECK(WindowText(started.Control(kTxtSGAPath)) == drop.archive);
         CHECK(WindowText(started.Control(kTxtSGBOut)) == drop.output);
@@ -82,8 +85,6 @@ TEST_CASE("A drop fills the text box it lands on, or elsewhere each box with its
     CHECK(started.program.NoDialogAppears());
     CHECK(ReadWholeFile(started.settings.Path()) == settingsBefore);
     CHECK(ReadToolCalls(toolFolder).empty());
-    RemoveTree(toolFolder);
-    RemoveTree(FreshFolder(L"ui drop"));
 }
 
 TEST_CASE("A drop while a message box is open changes nothing", "[ui][drop]") {
@@ -91,7 +92,8 @@ TEST_CASE("A drop while a message box is open changes nothing", "[ui][drop]") {
     PostCommand(started.window, kMnuHelpHow);
     const HWND help = started.program.WaitForDialog(L"Help");
 
-    started.program.DropFiles(started.window, kOnFrame, {L"D:\\WW2Data.sga", L"C:\\"});
+    PostFileDrop(started.program.Process(), started.window, kOnFrame,
+                 {L"D:\\WW2Data.sga", L"C:\\"});
     CHECK_FALSE(WaitUntil([&] { return !BoxesHold(started, L"", L""); }, kSettleMs));
     Answer(help, L"OK");
     CHECK_FALSE(WaitUntil([&] { return !BoxesHold(started, L"", L""); }, kSettleMs));

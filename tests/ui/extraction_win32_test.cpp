@@ -9,6 +9,7 @@
 #include "ui/command_line.h"
 #include "ui/layout.h"
 #include "ui/ui_driver.h"
+#include "support/printable.h"
 
 namespace tarvane::testing {
 namespace {
@@ -37,7 +38,8 @@ void FillBoxes(const StartedProgram& started, const std::wstring& archive,
 
 TEST_CASE("Process checks the tool, the archive and the output folder in that order",
           "[ui][extraction]") {
-    const std::wstring toolFolder = FreshFolder(L"ui process checks");
+    const ScratchFolder scratch(L"ui process checks");
+    const std::wstring& toolFolder = scratch.Path();
     InstallFakeTool(toolFolder, L"Archive.exe");
     // A tool is stored only once the window is up, so the first press finds none.
     StartedProgram started(std::nullopt);
@@ -60,17 +62,17 @@ TEST_CASE("Process checks the tool, the archive and the output folder in that or
     SECTION("a double quote in a box is refused, naming the box") {
         started.settings.StoreTool(toolFolder + L"Archive.exe");
         FillBoxes(started, L"C:\\in.sga\" -x \"", L"C:\\out");
-        CHECK_THAT(ToUtf8(ErrorTextAfterProcess(started)), Catch::Contains("SGA In"));
+        CHECK_THAT(Printable(ErrorTextAfterProcess(started)), Catch::Contains("SGA In"));
         FillBoxes(started, L"C:\\in.sga", L"C:\\out\" -x \"");
-        CHECK_THAT(ToUtf8(ErrorTextAfterProcess(started)), Catch::Contains("SGB Out"));
+        CHECK_THAT(Printable(ErrorTextAfterProcess(started)), Catch::Contains("SGB Out"));
     }
     CHECK(ReadToolCalls(toolFolder).empty());
-    RemoveTree(toolFolder);
 }
 
 TEST_CASE("A whole extraction starts the archive tool once a press with exactly the chosen paths",
           "[ui][extraction]") {
-    const std::wstring toolFolder = FreshFolder(L"ui whole extraction\\Company of Heroes");
+    const ScratchFolder scratch(L"ui whole extraction");
+    const std::wstring toolFolder = scratch.Path() + L"Company of Heroes\\";
     const std::wstring tool = toolFolder + L"Archive.exe";
     struct Extraction {
         const char* name;
@@ -109,18 +111,18 @@ TEST_CASE("A whole extraction starts the archive tool once a press with exactly 
         CHECK(WindowText(started.Control(kTxtSGAPath)) == extraction.archive);
         CHECK(WindowText(started.Control(kTxtSGBOut)) == extraction.folder);
     }
-    RemoveTree(FreshFolder(L"ui whole extraction"));
 }
 
 TEST_CASE("A whole extraction done with the pickers alone reaches the archive tool",
           "[ui][extraction][pickers]") {
-    const std::wstring toolFolder = FreshFolder(L"ui extraction by mouse\\Company of Heroes");
+    const ScratchFolder scratch(L"ui extraction by mouse");
+    const std::wstring toolFolder = scratch.Path() + L"Company of Heroes\\";
     InstallFakeTool(toolFolder, L"Archive.exe");
     const std::wstring archive = toolFolder + L"Ww2Data.sga";
     WriteWholeFile(archive, "SGA");
     // On drive C: of the test prefix, so that the browser's tree reaches it in three steps.
     const std::wstring output = L"C:\\tarvane ui unpacked";
-    RemoveTree(output);
+    const ScratchFolder cleared = ScratchFolder::ClearedAt(output);
     REQUIRE(CreateDirectoryW(output.c_str(), nullptr));
     const StartedProgram started(L"\"" + toolFolder + L"Archive.exe\"");
 
@@ -135,13 +137,12 @@ TEST_CASE("A whole extraction done with the pickers alone reaches the archive to
     REQUIRE(calls.size() == 1);
     CHECK(calls[0].argv ==
           std::vector<std::wstring>{toolFolder + L"Archive.exe", L"-a", archive, L"-e", output});
-    RemoveTree(output);
-    RemoveTree(FreshFolder(L"ui extraction by mouse"));
 }
 
 TEST_CASE("Paths too long for one command line are refused; at the limit they arrive whole",
           "[ui][extraction]") {
-    const std::wstring toolFolder = FreshFolder(L"ui longest line");
+    const ScratchFolder scratch(L"ui longest line");
+    const std::wstring& toolFolder = scratch.Path();
     const std::wstring tool = toolFolder + L"Archive.exe";
     InstallFakeTool(toolFolder, L"Archive.exe");
     const StartedProgram started(tool);
@@ -151,7 +152,7 @@ TEST_CASE("Paths too long for one command line are refused; at the limit they ar
     const std::wstring archive = L"C:\\" + std::wstring(room - folder.size() - 3, L'a');
 
     FillBoxes(started, archive + L"a", folder);
-    CHECK_THAT(ToUtf8(ErrorTextAfterProcess(started)), Catch::Contains("too long"));
+    CHECK_THAT(Printable(ErrorTextAfterProcess(started)), Catch::Contains("too long"));
     CHECK(WindowText(started.Control(kTxtSGAPath)) == archive + L"a");
     CHECK(ReadToolCalls(toolFolder).empty());
 
@@ -161,7 +162,6 @@ TEST_CASE("Paths too long for one command line are refused; at the limit they ar
     REQUIRE(calls.size() == 1);
     CHECK(calls[0].commandLine.size() == kMaxCommandLineChars - 1);
     CHECK(calls[0].argv == std::vector<std::wstring>{tool, L"-a", archive, L"-e", folder});
-    RemoveTree(toolFolder);
 }
 
 }  // namespace tarvane::testing

@@ -18,29 +18,13 @@
 #include "shell/file_dialog.h"
 #include "shell/folder_browser.h"
 #include "startup/component.h"
+#include "support/printable.h"
 #include "ui/main_context.h"
 #include "ui/message.h"
 
 namespace tarvane {
 
-// Readable failure output for wide text: ASCII as it is, anything else as \uXXXX (\UXXXXXXXX).
-inline std::string Printable(const std::wstring& text) {
-    static const char kHex[] = "0123456789abcdef";
-    std::string out;
-    for (const wchar_t c : text) {
-        const auto code = static_cast<unsigned long>(c);
-        if (code >= 0x20 && code < 0x7f) {
-            out += static_cast<char>(code);
-            continue;
-        }
-        const bool beyondBmp = code > 0xffff;  // only where wchar_t holds 32 bits
-        out += beyondBmp ? "\\U" : "\\u";
-        for (int shift = beyondBmp ? 28 : 12; shift >= 0; shift -= 4) {
-            out += kHex[(code >> shift) & 0xf];
-        }
-    }
-    return out;
-}
+using testing::Printable;
 
 inline std::ostream& operator<<(std::ostream& out, const Message& message) {
     return out << "{text \"" << Printable(message.text) << "\", title \""

@@ -124,7 +124,8 @@ TEST_CASE("File > Exit and the Close button leave an extraction that is still ru
         {"File > Exit", WM_COMMAND, MAKEWPARAM(kMnuFileExit, 0)},
         {"the Close button", WM_SYSCOMMAND, SC_CLOSE},
     }};
-    const std::wstring toolFolder = FreshFolder(L"ui exit while extracting");
+    const ScratchFolder scratch(L"ui exit while extracting");
+    const std::wstring& toolFolder = scratch.Path();
     InstallFakeTool(toolFolder, L"Archive.exe");
     for (const WayOut& way : ways) {
         CAPTURE(way.name);
@@ -150,7 +151,6 @@ TEST_CASE("File > Exit and the Close button leave an extraction that is still ru
         CHECK(WaitForSingleObject(tool, 10000) == WAIT_OBJECT_0);
         CloseHandle(tool);
     }
-    RemoveTree(toolFolder);
 }
 
 }  // namespace tarvane::testing

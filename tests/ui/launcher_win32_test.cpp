@@ -13,6 +13,7 @@
 #include "ui/extraction.h"
 #include "ui/fakes.h"
 #include "ui/launcher_win32.h"
+#include "support/printable.h"
 
 using tarvane::testing::CallLog;
 using tarvane::testing::FakeFileDialog;
@@ -21,10 +22,10 @@ using tarvane::testing::FakeMessageBoxes;
 using tarvane::testing::FakeView;
 using tarvane::testing::FreshFolder;
 using tarvane::testing::InstallFakeTool;
+using tarvane::testing::Printable;
 using tarvane::testing::ReadToolCalls;
 using tarvane::testing::RemoveTree;
 using tarvane::testing::ToolCall;
-using tarvane::testing::ToUtf8;
 using tarvane::testing::WaitForToolCalls;
 using tarvane::testing::WriteWholeFile;
 
@@ -76,17 +77,17 @@ struct Press {
     tarvane::ProcessLauncher launcher;
 };
 
-std::vector<std::string> Utf8(const std::vector<std::wstring>& texts) {
+std::vector<std::string> PrintableAll(const std::vector<std::wstring>& texts) {
     std::vector<std::string> converted;
     for (const std::wstring& text : texts) {
-        converted.push_back(ToUtf8(text));
+        converted.push_back(Printable(text));
     }
     return converted;
 }
 
 std::vector<std::string> ExpectedArgv(const std::wstring& tool, const std::wstring& archive,
                                       const std::wstring& folder) {
-    return Utf8({tool, L"-a", archive, L"-e", folder});
+    return PrintableAll({tool, L"-a", archive, L"-e", folder});
 }
 
 std::wstring Quoted(const std::wstring& text) { return L"\"" + text + L"\""; }
@@ -109,7 +110,7 @@ TEST_CASE("The tool gets the archive and the folder exactly as chosen", "[launch
                  Row{L"Cyrillic and CJK", L"C:\\Архивы\\Игра героев.sga", L"C:\\出力\\データ\\"},
                  Row{L"single blanks", L" ", L" "});
     const bool storedQuoted = GENERATE(false, true);
-    CAPTURE(ToUtf8(row.name), storedQuoted);
+    CAPTURE(Printable(row.name), storedQuoted);
 
     InstalledTools tools;
     const std::wstring tool = kToolFolder + L"Archive.exe";
@@ -118,8 +119,8 @@ TEST_CASE("The tool gets the archive and the folder exactly as chosen", "[launch
 
     const std::vector<ToolCall> calls = WaitForToolCalls(kToolFolder, 1);
     REQUIRE(calls.size() == 1);
-    CAPTURE(ToUtf8(calls[0].commandLine));
-    CHECK(Utf8(calls[0].argv) == ExpectedArgv(tool, row.archive, row.folder));
+    CAPTURE(Printable(calls[0].commandLine));
+    CHECK(PrintableAll(calls[0].argv) == ExpectedArgv(tool, row.archive, row.folder));
     CHECK(calls[0].showState == SW_SHOWNORMAL);  // a normal window that gets the focus
     CHECK(press.boxes.shown.empty());
     CheckDecoyNeverRan();
@@ -133,7 +134,7 @@ TEST_CASE("A tool in a folder named outside the ANSI code page is started", "[la
 
     const std::vector<ToolCall> calls = WaitForToolCalls(kUnicodeToolFolder, 1);
     REQUIRE(calls.size() == 1);
-    CHECK(Utf8(calls[0].argv) == ExpectedArgv(tool, L"C:\\Data.sga", L"C:\\Out"));
+    CHECK(PrintableAll(calls[0].argv) == ExpectedArgv(tool, L"C:\\Data.sga", L"C:\\Out"));
     CHECK(ReadToolCalls(kToolFolder).empty());
     CheckDecoyNeverRan();
 }
@@ -163,7 +164,7 @@ TEST_CASE("A tool that cannot be started is reported with its path and the syste
     const Row row = GENERATE(
         Row{L"missing", L"C:\\Tar Test\\Missing Archive.exe", DWORD{ERROR_FILE_NOT_FOUND}},
         Row{L"not a program", L"C:\\Tar Test\\Not A Program.exe", DWORD{ERROR_BAD_EXE_FORMAT}});
-    CAPTURE(ToUtf8(row.name));
+    CAPTURE(Printable(row.name));
     if (row.error == ERROR_BAD_EXE_FORMAT) {
         WriteWholeFile(row.tool, "[Paths]\r\nnot a program\r\n");
     }

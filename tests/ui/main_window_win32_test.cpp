@@ -184,7 +184,8 @@ TEST_CASE("The focus starts in the archive box and Tab runs through the controls
 }
 
 TEST_CASE("Enter and Esc in the text boxes start and close nothing", "[ui][window][keyboard]") {
-    const std::wstring toolFolder = FreshFolder(L"ui enter esc");
+    const ScratchFolder scratch(L"ui enter esc");
+    const std::wstring& toolFolder = scratch.Path();
     InstallFakeTool(toolFolder, L"Archive.exe");
     StartedProgram started(toolFolder + L"Archive.exe");
     SetText(started.Control(kTxtSGAPath), L"C:\\in.sga");
@@ -205,7 +206,6 @@ TEST_CASE("Enter and Esc in the text boxes start and close nothing", "[ui][windo
     CHECK(ReadToolCalls(toolFolder).empty());
     CHECK(WindowText(started.Control(kTxtSGAPath)) == L"C:\\in.sga");
     CHECK(WindowText(started.Control(kTxtSGBOut)) == L"C:\\out");
-    RemoveTree(toolFolder);
 }
 
 TEST_CASE("The Close button and Alt+F4 end the program without a question", "[ui][window]") {

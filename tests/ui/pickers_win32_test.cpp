@@ -12,7 +12,9 @@ namespace tarvane::testing {
 
 TEST_CASE("The archive picker puts the chosen file into the archive box; a cancel keeps the text",
           "[ui][pickers]") {
-    const std::wstring folder = FreshFolder(L"ui archive picker\\Data Files");
+    const ScratchFolder scratch(L"ui archive picker");
+    const std::wstring folder = scratch.Path() + L"Data Files\\";
+    REQUIRE(CreateDirectoryW(folder.c_str(), nullptr));
     const std::wstring archive = folder + L"Ww2Data.sga";
     WriteWholeFile(archive, "SGA");
     const StartedProgram started;
@@ -35,7 +37,6 @@ TEST_CASE("The archive picker puts the chosen file into the archive box; a cance
     CancelDialog(started.program.WaitForDialog(L"Select SGA to be converted"));
     CHECK(WindowText(started.Control(kTxtSGAPath)) == archive);
     CHECK(WindowText(started.Control(kTxtSGBOut)).empty());
-    RemoveTree(FreshFolder(L"ui archive picker"));
 }
 
 TEST_CASE(
@@ -44,7 +45,7 @@ TEST_CASE(
     "[ui][pickers]") {
     // On drive C: of the test prefix, so that the browser's tree reaches it in three steps.
     const std::wstring output = L"C:\\tarvane ui output";
-    RemoveTree(output);
+    const ScratchFolder cleared = ScratchFolder::ClearedAt(output);
     REQUIRE(CreateDirectoryW(output.c_str(), nullptr));
     const StartedProgram started;
     SetText(started.Control(kTxtSGBOut), L"C:\\typed output");
@@ -61,7 +62,6 @@ TEST_CASE(
                                  {L"My Computer", L"C:", L"tarvane ui output"});
     CHECK(WindowText(started.Control(kTxtSGBOut)) == output);
     CHECK(WindowText(started.Control(kTxtSGAPath)).empty());
-    RemoveTree(output);
 }
 
 }  // namespace tarvane::testing

@@ -9,6 +9,7 @@
 #include "support/win32_files.h"
 #include "ui/layout.h"
 #include "ui/ui_driver.h"
+#include "support/printable.h"
 
 namespace tarvane::testing {
 namespace {
@@ -35,11 +36,9 @@ void RequireWindowReady(const TarvaneProcess& program) {
 
 struct InstalledTool {
     InstalledTool() { InstallFakeTool(folder, L"Archive.exe"); }
-    ~InstalledTool() { RemoveTree(folder); }
-    InstalledTool(const InstalledTool&) = delete;
-    InstalledTool& operator=(const InstalledTool&) = delete;
 
-    const std::wstring folder = FreshFolder(L"ui tool location\\Company of Heroes");
+    const ScratchFolder scratch{L"ui tool location\\Company of Heroes"};
+    const std::wstring& folder = scratch.Path();
     const std::wstring path = folder + L"Archive.exe";
 };
 
@@ -178,7 +177,7 @@ TEST_CASE("A store that cannot be made is reported, and the old value stays", "[
         const std::wstring folder = top + std::wstring(118, L'b') + L"\\";
         const std::wstring longTool = folder + L"Archive.exe";
         REQUIRE(longTool.size() == 254);
-        RemoveTree(top);
+        const ScratchFolder cleared = ScratchFolder::ClearedAt(top);
         REQUIRE(CreateDirectoryW(top.c_str(), nullptr));
         REQUIRE(CreateDirectoryW(folder.c_str(), nullptr));
         WriteWholeFile(longTool, "MZ");
@@ -193,7 +192,6 @@ TEST_CASE("A store that cannot be made is reported, and the old value stays", "[
         Answer(box.handle, L"OK");
         CHECK(started.program.NoDialogAppears());
         CHECK(started.settings.StoredTool() == oldTool);
-        RemoveTree(top);
     }
     SECTION("a settings file that cannot be written is reported with its path") {
         const InstalledTool tool;
@@ -203,7 +201,7 @@ TEST_CASE("A store that cannot be made is reported, and the old value stays", "[
         PostCommand(started.window, kMnuToolsPath);
         ChooseFile(started.program.WaitForDialog(kToolDialogTitle), tool.path);
         const MessageBoxSeen box = started.program.WaitForMessageBox(L"Error");
-        CHECK_THAT(ToUtf8(box.text), Catch::Contains(ToUtf8(started.settings.Path())));
+        CHECK_THAT(Printable(box.text), Catch::Contains(Printable(started.settings.Path())));
         CHECK(box.buttons == std::vector<std::wstring>{L"OK"});
         CHECK(box.icon == BoxIcon::Error);
         Answer(box.handle, L"OK");

@@ -1,10 +1,8 @@
 #include "ui/ui_environment.h"
 
-#include "startup/ini_location.h"
-#include "startup/special_folder.h"
-#include "startup/special_folder_win32.h"
+#include "startup/ini_location_win32.h"
 #include "support/win32_files.h"
-#include "ui/foreign_windows.h"
+#include "support/window_driving_win32.h"
 
 namespace tarvane::testing {
 namespace {
@@ -46,16 +44,6 @@ void SetLogPixels(const std::optional<DWORD>& dpi) {
 
 // --- The settings file -------------------------------------------------------------------------
 
-bool FolderExists(const std::wstring& path) {
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
-
-std::wstring SettingsFilePath() {
-    return ChooseIniFilePath(FolderExists(kFixedSettingsFolder),
-                             GetSpecialFolder(kCommonAppDataId));
-}
-
 // The program writes its settings as UTF-16 with a byte-order mark; older files are ANSI.
 std::wstring DecodeSettings(const std::string& bytes) {
     if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
@@ -89,7 +77,7 @@ ScreenDpiSetting::ScreenDpiSetting(DWORD dpi) : saved_(LogPixels()) { SetLogPixe
 
 ScreenDpiSetting::~ScreenDpiSetting() { SetLogPixels(saved_); }
 
-SettingsFileState::SettingsFileState() : path_(SettingsFilePath()) {
+SettingsFileState::SettingsFileState() : path_(IniFilePath()) {
     if (FileExists(path_)) {
         saved_ = ReadWholeFile(path_);
     }

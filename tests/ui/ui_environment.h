@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 
+#include "support/printable.h"
+
 namespace tarvane::testing {
 
 // Runs the programs started while this lives at the given DPI, and puts the setting back after.
@@ -52,6 +54,6 @@ class SettingsFileState {
 template <>
 struct Catch::StringMaker<std::optional<std::wstring>> {
     static std::string convert(const std::optional<std::wstring>& value) {
-        return value ? StringMaker<std::wstring>::convert(*value) : "(nothing stored)";
+        return value ? '"' + tarvane::testing::Printable(*value) + '"' : "(nothing stored)";
     }
 };

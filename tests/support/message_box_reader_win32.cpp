@@ -1,10 +1,10 @@
-#include "ui/message_box_reader.h"
+#include "support/message_box_reader_win32.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
 
-#include "ui/foreign_windows.h"
+#include "support/window_driving_win32.h"
 
 namespace tarvane::testing {
 namespace {

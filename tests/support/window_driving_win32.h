@@ -1,7 +1,7 @@
 #pragma once
-// Reading and working the windows of another program from outside, as a user would: their texts
-// and places, their buttons, dialogs and keyboard. Every wait has a timeout; a driving step that
-// cannot be done throws, which fails the test case with the reason.
+// Reading and working windows as a user would, those of another program or a dialog the test opened
+// itself: their texts and places, their buttons, dialogs and keyboard. Every wait has a timeout; a
+// driving step that cannot be done throws, which fails the test case with the reason.
 #include <windows.h>
 
 #include <functional>
@@ -39,6 +39,9 @@ bool DialogShowsText(HWND dialog, const std::wstring& text);
 // The visible push button of a dialog whose caption, without access-key markers, is this.
 HWND DialogButton(HWND dialog, const std::wstring& caption);
 
+// The file name box of the file-open dialog: an edit box of its own, or the edit box inside a
+// combo box (a ComboBoxEx under Wine), depending on the dialog's template.
+HWND FileNameBox(HWND fileDialog);
 // The file type that a file-open dialog offers, as its file type box shows it.
 std::wstring FileTypeShown(HWND fileDialog);
 
@@ -56,9 +59,11 @@ void ChooseFile(HWND fileDialog, const std::wstring& path);
 // Cancels a dialog.
 void CancelDialog(HWND dialog);
 
-// Presses a button the way a click does, without waiting for what the click starts.
+// Presses a button the way a click does, without waiting for what the click starts. A disabled
+// button ignores it, as it ignores the mouse.
 void Click(HWND button);
-// Sends a menu or accelerator command to a window, as choosing the menu item does.
+// Sends a command to a window, as choosing a menu item, an accelerator or a dialog's Enter and Esc
+// keys do (IDOK, IDCANCEL), whether or not a button of that id is there and enabled.
 void PostCommand(HWND window, int commandId);
 // Replaces the text of an edit control.
 void SetText(HWND control, const std::wstring& text);

@@ -1,4 +1,4 @@
-#include "ui/foreign_windows.h"
+#include "support/window_driving_win32.h"
 
 #include <algorithm>
 #include <array>
@@ -18,29 +18,6 @@ INPUT KeyInput(WORD key, bool release) {
     input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(key, 0));
     input.ki.dwFlags = release ? KEYEVENTF_KEYUP : 0;
     return input;
-}
-
-// The file name box of the file-open dialog: an edit box of its own, or the edit box inside a
-// combo box (a ComboBoxEx under Wine), depending on the dialog's template.
-HWND FileNameBox(HWND fileDialog) {
-    constexpr int kFileNameCombo = 0x47C;  // cmb13
-    constexpr int kFileNameEdit = 0x480;   // edt1
-    if (HWND combo = GetDlgItem(fileDialog, kFileNameCombo); combo && IsWindowVisible(combo)) {
-        for (HWND inside : ChildWindows(combo)) {
-            if (ClassNameOf(inside) == L"Edit") {
-                return inside;
-            }
-        }
-    }
-    if (HWND edit = GetDlgItem(fileDialog, kFileNameEdit); edit && IsWindowVisible(edit)) {
-        return edit;
-    }
-    std::wstring controls;
-    for (HWND child : ChildWindows(fileDialog)) {
-        controls += L" [" + ClassNameOf(child) + L" " + std::to_wstring(GetDlgCtrlID(child)) +
-                    (IsWindowVisible(child) ? L" shown]" : L" hidden]");
-    }
-    FailDriving(L"no file name box in the dialog \"" + WindowText(fileDialog) + L"\":" + controls);
 }
 
 }  // namespace
@@ -127,6 +104,27 @@ HWND DialogButton(HWND dialog, const std::wstring& caption) {
         }
     }
     FailDriving(L"no button \"" + caption + L"\" in the dialog \"" + WindowText(dialog) + L"\"");
+}
+
+HWND FileNameBox(HWND fileDialog) {
+    constexpr int kFileNameCombo = 0x47C;  // cmb13
+    constexpr int kFileNameEdit = 0x480;   // edt1
+    if (HWND combo = GetDlgItem(fileDialog, kFileNameCombo); combo && IsWindowVisible(combo)) {
+        for (HWND inside : ChildWindows(combo)) {
+            if (ClassNameOf(inside) == L"Edit") {
+                return inside;
+            }
+        }
+    }
+    if (HWND edit = GetDlgItem(fileDialog, kFileNameEdit); edit && IsWindowVisible(edit)) {
+        return edit;
+    }
+    std::wstring controls;
+    for (HWND child : ChildWindows(fileDialog)) {
+        controls += L" [" + ClassNameOf(child) + L" " + std::to_wstring(GetDlgCtrlID(child)) +
+                    (IsWindowVisible(child) ? L" shown]" : L" hidden]");
+    }
+    FailDriving(L"no file name box in the dialog \"" + WindowText(fileDialog) + L"\":" + controls);
 }
 
 std::wstring FileTypeShown(HWND fileDialog) {

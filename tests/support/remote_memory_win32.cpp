@@ -1,6 +1,6 @@
-#include "ui/remote_memory.h"
+#include "support/remote_memory_win32.h"
 
-#include "ui/foreign_windows.h"
+#include "support/window_driving_win32.h"
 
 namespace tarvane::testing {
 
