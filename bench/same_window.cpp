@@ -6,8 +6,9 @@
 // (labels sized to their captions), and the caret in the first text box. It ends when its
 // window is closed.
 //
-// The controls and menus come from Tarvane's layout and menu tables, which are data only (none of
-// Tarvane's code is linked), so that the baseline stays the same window when they change.
+// The window's parts (styles, control classes, menu bar, font) come from Tarvane's own layout,
+// menu tables and window parts, so that the baseline stays the same window when they change;
+// none of Tarvane's behaviour is linked.
 #include <windows.h>
 #include <commctrl.h>
 #include <shlobj.h>
@@ -19,27 +20,10 @@
 #include "startup/ini_location.h"
 #include "ui/layout.h"
 #include "ui/menus.h"
+#include "ui/window_parts_win32.h"
 #include "window_program.h"
 
 namespace {
-
-constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-constexpr DWORD kWindowExStyle = WS_EX_CONTROLPARENT;
-constexpr int kDialogFontPoints = 8;
-
-struct ControlClass {
-    const wchar_t* name;
-    DWORD style;
-    DWORD exStyle;
-};
-
-// Indexed by tarvane::ControlKind.
-constexpr ControlClass kControlClasses[] = {
-    {L"BUTTON", BS_GROUPBOX, 0},
-    {L"STATIC", SS_LEFT | SS_NOPREFIX, 0},
-    {L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE},
-    {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0},
-};
 
 std::wstring SpecialFolder(int id) {
     wchar_t folder[MAX_PATH + 1] = {};
@@ -67,33 +51,14 @@ int ScreenDpi() {
 
 int Pixels(int twips, int dpi) { return MulDiv(twips, dpi, tarvane::kTwipsPerInch); }
 
-HMENU CreateMenuBar() {
-    const HMENU bar = CreateMenu();
-    for (const tarvane::MenuSpec& menu : tarvane::kMenuBar) {
-        const HMENU popup = CreatePopupMenu();
-        for (int i = 0; i < menu.itemCount; ++i) {
-            AppendMenuW(popup, MF_STRING, menu.items[i].id, menu.items[i].caption);
-        }
-        AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), menu.caption);
-    }
-    return bar;
-}
-
 HWND CreateMainWindow(HINSTANCE instance, const wchar_t* className, int dpi) {
     RECT outer{0, 0, Pixels(tarvane::kClientWidthTwips, dpi),
                Pixels(tarvane::kClientHeightTwips, dpi)};
-    AdjustWindowRectEx(&outer, kWindowStyle, TRUE, kWindowExStyle);
-    return CreateWindowExW(kWindowExStyle, className, L"CoH Tarvane converter by Zembrith",
-                           kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left,
-                           outer.bottom - outer.top, nullptr, CreateMenuBar(), instance, nullptr);
-}
-
-HFONT CreateDialogFont(int dpi) {
-    LOGFONTW font{};
-    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(font), &font);
-    font.lfHeight = -MulDiv(kDialogFontPoints, dpi, 72);
-    font.lfWidth = 0;
-    return CreateFontIndirectW(&font);
+    AdjustWindowRectEx(&outer, tarvane::kMainWindowStyle, TRUE, tarvane::kMainWindowExStyle);
+    return CreateWindowExW(tarvane::kMainWindowExStyle, className, tarvane::kMainWindowCaption,
+                           tarvane::kMainWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                           outer.right - outer.left, outer.bottom - outer.top, nullptr,
+                           tarvane::CreateMenuBar(), instance, nullptr);
 }
 
 // The layout's place in pixels. A label sizes itself to its caption and keeps its right edge, as
@@ -113,7 +78,7 @@ tarvane::Rect PlaceOf(const tarvane::ControlSpec& entry, HDC measuring, int dpi)
 
 HWND CreateControl(HWND window, HINSTANCE instance, const tarvane::ControlSpec& entry,
                    const tarvane::Rect& place, HFONT font) {
-    const ControlClass& kind = kControlClasses[static_cast<int>(entry.kind)];
+    const tarvane::ControlClass kind = tarvane::ClassOf(entry.kind);
     const HWND control =
         CreateWindowExW(kind.exStyle, kind.name, entry.caption, WS_CHILD | WS_VISIBLE | kind.style,
                         place.left, place.top, place.width, place.height, window,
@@ -125,7 +90,7 @@ HWND CreateControl(HWND window, HINSTANCE instance, const tarvane::ControlSpec& 
 }
 
 bool CreateControls(HWND window, HINSTANCE instance, int dpi) {
-    const HFONT font = CreateDialogFont(dpi);
+    const HFONT font = tarvane::CreateDialogFont(dpi);
     const HDC measuring = GetDC(window);
     const HGDIOBJ previous = SelectObject(measuring, font);
     bool created = true;

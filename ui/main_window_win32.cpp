@@ -10,6 +10,7 @@
 #include "ui/menus.h"
 #include "ui/message_win32.h"
 #include "ui/tool_location.h"
+#include "ui/window_parts_win32.h"
 
 #ifndef WM_DPICHANGED
 #define WM_DPICHANGED 0x02E0
@@ -18,56 +19,9 @@
 namespace tarvane {
 namespace {
 
-constexpr wchar_t kCaption[] = L"CoH Tarvane converter by Zembrith";
-// A fixed single border with the system menu and Close only: no sizing, no minimize or maximize.
-constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-constexpr DWORD kWindowExStyle = WS_EX_CONTROLPARENT;
-constexpr int kDialogFontPoints = 8;
-
-struct ControlClass {
-    const wchar_t* name;
-    DWORD style;
-    DWORD exStyle;
-};
-
-ControlClass ClassOf(ControlKind kind) {
-    switch (kind) {
-        case ControlKind::Frame:
-            return {L"BUTTON", BS_GROUPBOX, 0};
-        case ControlKind::Label:
-            return {L"STATIC", SS_LEFT | SS_NOPREFIX, 0};
-        case ControlKind::TextBox:
-            return {L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
-        case ControlKind::Button:
-            break;
-    }
-    return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
-}
-
-HMENU CreateMenuBar() {
-    HMENU bar = CreateMenu();
-    for (const MenuSpec& menu : kMenuBar) {
-        HMENU popup = CreatePopupMenu();
-        for (int i = 0; i < menu.itemCount; ++i) {
-            AppendMenuW(popup, MF_STRING, menu.items[i].id, menu.items[i].caption);
-        }
-        AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), menu.caption);
-    }
-    return bar;
-}
-
 HACCEL CreateAccelerators() {
     ACCEL help{FVIRTKEY, VK_F1, kMnuHelpHow};
     return CreateAcceleratorTableW(&help, 1);
-}
-
-// The platform's default dialog face at the dialog font's size, scaled to the window's DPI.
-HFONT CreateDialogFont(int dpi) {
-    LOGFONTW font{};
-    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(font), &font);
-    font.lfHeight = -MulDiv(kDialogFontPoints, dpi, 72);
-    font.lfWidth = 0;
-    return CreateFontIndirectW(&font);
 }
 
 SIZE MeasureText(HWND window, HFONT font, const wchar_t* text) {
@@ -121,9 +75,9 @@ bool MainWindow::Create(std::wstring& failure) {
         return false;
     }
     accelerators_ = CreateAccelerators();
-    CreateWindowExW(kWindowExStyle, kMainWindowClass, kCaption, kWindowStyle, CW_USEDEFAULT,
-                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, CreateMenuBar(),
-                    instance_, this);
+    CreateWindowExW(kMainWindowExStyle, kMainWindowClass, kMainWindowCaption, kMainWindowStyle,
+                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
+                    CreateMenuBar(), instance_, this);
     if (window_ == nullptr) {
         failure = SystemErrorText(GetLastError());
         return false;
@@ -298,7 +252,7 @@ void MainWindow::PlaceControls(HWND window, int dpi) {
 void MainWindow::FitClientArea(HWND window, int dpi) {
     const Rect client = ClientPixels(dpi);
     const RECT outer =
-        WindowRectForClient(client.width, client.height, kWindowStyle, kWindowExStyle, dpi);
+        WindowRectForClient(client.width, client.height, kMainWindowStyle, kMainWindowExStyle, dpi);
     int width = outer.right - outer.left;
     int height = outer.bottom - outer.top;
     const UINT flags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
