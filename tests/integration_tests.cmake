@@ -46,7 +46,6 @@ tarvane_add_integration_test(integration_launcher
 add_dependencies(integration_launcher fake_archive_tool)
 
 tarvane_add_integration_test(integration_shell
-    shell/dialog_driver.cpp
     shell/file_dialog_win32_test.cpp
     shell/folder_browser_win32_test.cpp
 )

@@ -36,18 +36,6 @@ class TarvaneProcess {
     // True when no dialog of the program comes up within kSettleMs.
     bool NoDialogAppears() const;
 
-    // The folder browser: opens the tree item by item along itemPath, starting below the
-    // desktop, selects the last one and confirms it, as a user would, and waits until the
-    // browser is gone. An item matches by its text, or a drive by the "(C:)" its text ends with.
-    void ChooseFolder(HWND browser, const std::vector<std::wstring>& itemPath) const;
-
-    // The folder that a file-open dialog of the program shows.
-    std::wstring FileDialogFolder(HWND fileDialog) const;
-
-    // Tells a window of the program that it moved to a screen of this DPI, as Windows does when
-    // the user drags it to another monitor, and waits until the window has handled it.
-    void SendDpiChange(HWND window, int dpi) const;
-
     // The control of the program that has the keyboard focus.
     HWND Focus() const;
     // Presses Tab until the control has the focus, as often as there are controls at most.

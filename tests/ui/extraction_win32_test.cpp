@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "support/folder_tree_win32.h"
 #include "support/win32_files.h"
 #include "ui/command_line.h"
 #include "ui/layout.h"
@@ -129,8 +130,8 @@ TEST_CASE("A whole extraction done with the pickers alone reaches the archive to
     Click(started.Control(kCmdSGABrowse));
     ChooseFile(started.program.WaitForDialog(L"Select SGA to be converted"), archive);
     Click(started.Control(kCmdSGBBrowse));
-    started.program.ChooseFolder(started.program.WaitForDialog(L"Browse for Folder"),
-                                 {L"My Computer", L"C:", L"tarvane ui unpacked"});
+    ChooseFolder(started.program.WaitForDialog(L"Browse for Folder"),
+                 {L"My Computer", L"C:", L"tarvane ui unpacked"});
     Click(started.Control(kCmdGo));
 
     const std::vector<ToolCall> calls = WaitForToolCalls(toolFolder, 1);

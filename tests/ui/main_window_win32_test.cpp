@@ -157,9 +157,9 @@ TEST_CASE("At 192 DPI the window and every control are twice their size at 96 DP
 TEST_CASE("The window follows a change of DPI, there and back", "[ui][window][dpi]") {
     SeeRealPixels();
     const StartedProgram started;
-    started.program.SendDpiChange(started.window, 192);
+    SendDpiChange(started.window, 192);
     CheckScaledLayout(started, 2);
-    started.program.SendDpiChange(started.window, 96);
+    SendDpiChange(started.window, 96);
     CheckScaledLayout(started, 1);
 }
 

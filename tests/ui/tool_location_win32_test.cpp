@@ -68,7 +68,7 @@ TEST_CASE("The Archive.exe dialog opens in the game's folder and offers Archive.
     const GameFolder game;
     const auto checkDialog = [&](const TarvaneProcess& program) {
         const HWND dialog = program.WaitForDialog(kToolDialogTitle);
-        CHECK(program.FileDialogFolder(dialog) == game.path);
+        CHECK(FileDialogFolder(dialog) == game.path);
         CHECK(FileTypeShown(dialog) == L"Archive.exe");
         CancelDialog(dialog);
     };
