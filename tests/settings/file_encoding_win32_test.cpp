@@ -11,14 +11,7 @@
 #include "ui/command_line.h"
 #include "support/printable.h"
 
-using tarvane::testing::BuildFolder;
-using tarvane::testing::FreshFolder;
-using tarvane::testing::Printable;
-using tarvane::testing::ReadWholeFile;
-using tarvane::testing::StartProcess;
-using tarvane::testing::ToCodePage;
-using tarvane::testing::WriteWholeFile;
-
+namespace tarvane::testing {
 namespace {
 
 const std::wstring kCyrillicTool = L"C:\\Tar Test\\Тест 測試\\Archive.exe";
@@ -35,9 +28,9 @@ std::wstring Utf16Content(const std::wstring& path) {
     return std::wstring(reinterpret_cast<const wchar_t*>(bytes.data() + 2), (bytes.size() - 2) / 2);
 }
 
-tarvane::WriteResult StoreTool(const std::wstring& ini, const std::wstring& value) {
-    tarvane::Win32SettingsFile file(ini);
-    return tarvane::WriteIniValue(file, tarvane::kPathsSection, tarvane::kArchiveKey, value);
+WriteResult StoreTool(const std::wstring& ini, const std::wstring& value) {
+    Win32SettingsFile file(ini);
+    return WriteIniValue(file, kPathsSection, kArchiveKey, value);
 }
 
 // Runs the settings tool with the given arguments; its process handle.
@@ -59,7 +52,7 @@ DWORD ExitCodeOf(HANDLE process) {
 std::wstring Args(std::initializer_list<std::wstring> arguments) {
     std::wstring line;
     for (const std::wstring& argument : arguments) {
-        line += (line.empty() ? L"" : L" ") + tarvane::QuoteArgument(argument);
+        line += (line.empty() ? L"" : L" ") + QuoteArgument(argument);
     }
     return line;
 }
@@ -81,11 +74,11 @@ bool HoldsOnlyTheSettingsFile(const std::wstring& folder) {
 
 TEST_CASE("A value fits the ANSI code page only without best-fit look-alikes", "[settings]") {
     REQUIRE(GetACP() == 1252);  // the test prefix's code page; the cases below are chosen for it
-    CHECK(tarvane::FitsAnsiCodePage(L"C:\\Games\\Archive.exe"));
-    CHECK(tarvane::FitsAnsiCodePage(L"C:\\Café\\Archive.exe"));
-    CHECK_FALSE(tarvane::FitsAnsiCodePage(L"C:\\Игры\\Archive.exe"));
-    CHECK_FALSE(tarvane::FitsAnsiCodePage(L"C:\\遊戲\\Archive.exe"));
-    CHECK_FALSE(tarvane::FitsAnsiCodePage(L"C:\\Āra\\Archive.exe"));  // best fit would give A
+    CHECK(FitsAnsiCodePage(L"C:\\Games\\Archive.exe"));
+    CHECK(FitsAnsiCodePage(L"C:\\Café\\Archive.exe"));
+    CHECK_FALSE(FitsAnsiCodePage(L"C:\\Игры\\Archive.exe"));
+    CHECK_FALSE(FitsAnsiCodePage(L"C:\\遊戲\\Archive.exe"));
+    CHECK_FALSE(FitsAnsiCodePage(L"C:\\Āra\\Archive.exe"));  // best fit would give A
 }
 
 const std::wstring kOlderFile =
@@ -96,7 +89,7 @@ TEST_CASE("Converting an older ANSI file keeps every line, line end and letter",
     const std::wstring ini = folder + L"tarvane.ini";
     WriteWholeFile(ini, AnsiBytes(kOlderFile));
 
-    REQUIRE(tarvane::PrepareToHold(ini, kCyrillicTool) == ERROR_SUCCESS);
+    REQUIRE(PrepareToHold(ini, kCyrillicTool) == ERROR_SUCCESS);
 
     CHECK(Printable(Utf16Content(ini)) == Printable(kOlderFile));
     CHECK(HoldsOnlyTheSettingsFile(folder));
@@ -114,7 +107,7 @@ TEST_CASE("A path outside the ANSI code page stored into an older file is kept e
     const std::wstring content = Utf16Content(ini);
     CHECK(content.find(L"; kept by hand") == 0);
     CHECK(content.find(L"Archive=" + tool) != std::wstring::npos);
-    tarvane::Win32SettingsFile file(ini);
+    Win32SettingsFile file(ini);
     CHECK(file.Read(L"Other", L"Name", 64) == L"Café");
     CHECK(ExitCodeOf(StartSettingsTool(Args({L"expect", ini, tool}))) == 0);
 }
@@ -139,7 +132,7 @@ TEST_CASE("A conversion that cannot replace the file leaves it untouched and say
     const std::wstring ini = folder + L"tarvane.ini";
     const std::string before = "[Paths]\r\nArchive=C:\\Old\\Archive.exe\r\n";
     WriteWholeFile(ini, before);
-    tarvane::WriteResult result;
+    WriteResult result;
     SECTION("another program holds it open and does not let it be replaced") {
         HANDLE held = CreateFileW(ini.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -153,7 +146,7 @@ TEST_CASE("A conversion that cannot replace the file leaves it untouched and say
         CHECK((GetFileAttributesW(ini.c_str()) & FILE_ATTRIBUTE_READONLY) != 0);
         SetFileAttributesW(ini.c_str(), FILE_ATTRIBUTE_NORMAL);
     }
-    CHECK(result.status == tarvane::WriteStatus::Failed);
+    CHECK(result.status == WriteStatus::Failed);
     CHECK_FALSE(result.reason.empty());
     CHECK(ReadWholeFile(ini) == before);
     CHECK(HoldsOnlyTheSettingsFile(folder));
@@ -177,12 +170,13 @@ TEST_CASE("Two copies storing at the same moment both succeed and leave one valu
 
         CHECK(ExitCodeOf(first) == 0);
         CHECK(ExitCodeOf(second) == 0);
-        tarvane::Win32SettingsFile file(ini);
-        const std::wstring stored =
-            tarvane::ReadIniValue(file, tarvane::kPathsSection, tarvane::kArchiveKey);
+        Win32SettingsFile file(ini);
+        const std::wstring stored = ReadIniValue(file, kPathsSection, kArchiveKey);
         CHECK((stored == kCyrillicTool || stored == kCjkTool));
         CHECK(ReadWholeFile(ini).compare(0, 2, "\xFF\xFE") == 0);
         CHECK(HoldsOnlyTheSettingsFile(folder));
     }
     CloseHandle(go);
 }
+
+}  // namespace tarvane::testing

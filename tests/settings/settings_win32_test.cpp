@@ -10,12 +10,7 @@
 #include "support/win32_files.h"
 #include "support/printable.h"
 
-using tarvane::testing::FileExists;
-using tarvane::testing::FreshFolder;
-using tarvane::testing::Printable;
-using tarvane::testing::ReadWholeFile;
-using tarvane::testing::WriteWholeFile;
-
+namespace tarvane::testing {
 namespace {
 
 // A settings file that does not exist yet, in a folder of its own.
@@ -23,15 +18,13 @@ struct ScratchSettings {
     explicit ScratchSettings(const wchar_t* caseName)
         : path(FreshFolder(std::wstring(L"settings-") + caseName) + L"tarvane.ini"), file(path) {}
 
-    std::wstring Read() {
-        return tarvane::ReadIniValue(file, tarvane::kPathsSection, tarvane::kArchiveKey);
-    }
-    tarvane::WriteResult Write(const std::wstring& value) {
-        return tarvane::WriteIniValue(file, tarvane::kPathsSection, tarvane::kArchiveKey, value);
+    std::wstring Read() { return ReadIniValue(file, kPathsSection, kArchiveKey); }
+    WriteResult Write(const std::wstring& value) {
+        return WriteIniValue(file, kPathsSection, kArchiveKey, value);
     }
 
     const std::wstring path;
-    tarvane::Win32SettingsFile file;
+    Win32SettingsFile file;
 };
 
 const std::string kUtf16ByteOrderMark = "\xFF\xFE";
@@ -79,7 +72,7 @@ TEST_CASE("A quoted tool path reads exactly like the bare one", "[settings]") {
 
 TEST_CASE("The longest value the program may write comes back whole", "[settings]") {
     ScratchSettings settings(L"longest");
-    const std::wstring longest = L"C:\\" + std::wstring(tarvane::MaxIniFieldChars - 3, L'a');
+    const std::wstring longest = L"C:\\" + std::wstring(MaxIniFieldChars - 3, L'a');
     REQUIRE(longest.size() == 255);
     REQUIRE(settings.Write(longest).ok());
     CHECK(settings.Read() == longest);
@@ -89,7 +82,7 @@ TEST_CASE("A longer hand-edited value is cut to what the read has room for", "[s
     ScratchSettings settings(L"hand-edited");
     const std::string value(300, 'b');
     WriteWholeFile(settings.path, "[Paths]\r\nArchive=" + value + "\r\n");
-    CHECK(settings.Read() == std::wstring(tarvane::kReadBufferChars - 1, L'b'));
+    CHECK(settings.Read() == std::wstring(kReadBufferChars - 1, L'b'));
 }
 
 TEST_CASE("Too long a value or key is refused and the file stays as it was", "[settings]") {
@@ -99,13 +92,13 @@ TEST_CASE("Too long a value or key is refused and the file stays as it was", "[s
     const std::string before = ReadWholeFile(settings.path);
 
     SECTION("value of 256 characters") {
-        const tarvane::WriteResult result = settings.Write(std::wstring(256, L'v'));
-        CHECK(result.status == tarvane::WriteStatus::TooLong);
+        const WriteResult result = settings.Write(std::wstring(256, L'v'));
+        CHECK(result.status == WriteStatus::TooLong);
     }
     SECTION("key of 256 characters") {
-        const tarvane::WriteResult result = tarvane::WriteIniValue(
-            settings.file, tarvane::kPathsSection, std::wstring(256, L'k'), stored);
-        CHECK(result.status == tarvane::WriteStatus::TooLong);
+        const WriteResult result =
+            WriteIniValue(settings.file, kPathsSection, std::wstring(256, L'k'), stored);
+        CHECK(result.status == WriteStatus::TooLong);
     }
     CHECK(ReadWholeFile(settings.path) == before);
     CHECK(settings.Read() == stored);
@@ -153,10 +146,12 @@ TEST_CASE("An existing ANSI settings file is read and updated in place", "[setti
 TEST_CASE("A write into a missing folder is reported as failed with the system's reason",
           "[settings]") {
     const std::wstring folder = FreshFolder(L"settings-missing-folder") + L"not there\\";
-    tarvane::Win32SettingsFile file(folder + L"tarvane.ini");
-    const tarvane::WriteResult result = tarvane::WriteIniValue(
-        file, tarvane::kPathsSection, tarvane::kArchiveKey, L"C:\\Tools\\Archive.exe");
-    CHECK(result.status == tarvane::WriteStatus::Failed);
-    CHECK(Printable(result.reason) == Printable(tarvane::SystemErrorText(ERROR_PATH_NOT_FOUND)));
+    Win32SettingsFile file(folder + L"tarvane.ini");
+    const WriteResult result =
+        WriteIniValue(file, kPathsSection, kArchiveKey, L"C:\\Tools\\Archive.exe");
+    CHECK(result.status == WriteStatus::Failed);
+    CHECK(Printable(result.reason) == Printable(SystemErrorText(ERROR_PATH_NOT_FOUND)));
     CHECK(GetFileAttributesW(folder.c_str()) == INVALID_FILE_ATTRIBUTES);
 }
+
+}  // namespace tarvane::testing

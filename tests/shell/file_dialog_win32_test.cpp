@@ -51,8 +51,8 @@ DialogWatcher Cancel(Seen& seen) {
 // The dialog as the main window holds it, with the prompt owned by the stand-in window.
 struct DialogUnderTest {
     OwnerWindow owner;
-    tarvane::Win32OpenFilePrompt prompt{owner.handle};
-    tarvane::CommonDialog dialog{prompt};
+    Win32OpenFilePrompt prompt{owner.handle};
+    CommonDialog dialog{prompt};
 };
 
 }  // namespace

@@ -16,24 +16,14 @@
 #include "support/win32_files.h"
 #include "support/printable.h"
 
-using tarvane::testing::AppRun;
-using tarvane::testing::BuildFolder;
-using tarvane::testing::FileExists;
-using tarvane::testing::Printable;
-using tarvane::testing::ReadWholeFile;
-using tarvane::testing::RemoveTree;
-using tarvane::testing::RunUntilMainWindowCloses;
-using tarvane::testing::WriteWholeFile;
-
+namespace tarvane::testing {
 namespace {
 
 constexpr std::size_t kComponentBytes = 140288;
 constexpr DWORD kNotPlain = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
                             FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY;
 
-std::wstring ComponentPath() {
-    return tarvane::GetSpecialFolder(tarvane::kSystemFolderId) + tarvane::kComponentFileName;
-}
+std::wstring ComponentPath() { return GetSpecialFolder(kSystemFolderId) + kComponentFileName; }
 
 // What the build carrying a component has inside it, as the build generated it.
 std::string EmbeddedBlock() { return ReadWholeFile(BuildFolder() + L"test-component.bin"); }
@@ -215,3 +205,5 @@ TEST_CASE("The program as shipped carries no component and writes none", "[compo
     RunProgram(L"Tarvane.exe");
     CHECK(Attributes(entry.Path()) == INVALID_FILE_ATTRIBUTES);
 }
+
+}  // namespace tarvane::testing
