@@ -7,6 +7,7 @@
 #include "settings/file_encoding_win32.h"
 #include "settings/settings_win32.h"
 #include "support/process_start_win32.h"
+#include "support/scratch_settings_win32.h"
 #include "support/win32_files.h"
 #include "ui/command_line.h"
 #include "support/printable.h"
@@ -21,16 +22,7 @@ std::string AnsiBytes(const std::wstring& text) { return ToCodePage(text, CP_ACP
 
 // The text of a UTF-16LE file after its mark; empty when the file has no such mark.
 std::wstring Utf16Content(const std::wstring& path) {
-    const std::string bytes = ReadWholeFile(path);
-    if (bytes.size() < 2 || bytes.compare(0, 2, "\xFF\xFE") != 0) {
-        return L"";
-    }
-    return std::wstring(reinterpret_cast<const wchar_t*>(bytes.data() + 2), (bytes.size() - 2) / 2);
-}
-
-WriteResult StoreTool(const std::wstring& ini, const std::wstring& value) {
-    Win32SettingsFile file(ini);
-    return WriteIniValue(file, kPathsSection, kArchiveKey, value);
+    return FromUtf16File(ReadWholeFile(path)).value_or(L"");
 }
 
 // Runs the settings tool with the given arguments; its process handle.
@@ -85,42 +77,41 @@ const std::wstring kOlderFile =
     L"; kept by hand\r\n[Paths]\r\nArchive=C:\\Old\\Archive.exe\r\n\r\n[Other]\nName=Café\n";
 
 TEST_CASE("Converting an older ANSI file keeps every line, line end and letter", "[settings]") {
-    const std::wstring folder = FreshFolder(L"settings-ansi-convert");
-    const std::wstring ini = folder + L"tarvane.ini";
-    WriteWholeFile(ini, AnsiBytes(kOlderFile));
+    ScratchSettings settings(L"ansi-convert");
+    WriteWholeFile(settings.path, AnsiBytes(kOlderFile));
 
-    REQUIRE(PrepareToHold(ini, kCyrillicTool) == ERROR_SUCCESS);
+    REQUIRE(PrepareToHold(settings.path, kCyrillicTool) == ERROR_SUCCESS);
 
-    CHECK(Printable(Utf16Content(ini)) == Printable(kOlderFile));
-    CHECK(HoldsOnlyTheSettingsFile(folder));
+    CHECK(Printable(Utf16Content(settings.path)) == Printable(kOlderFile));
+    CHECK(HoldsOnlyTheSettingsFile(settings.folder.Path()));
 }
 
 TEST_CASE("A path outside the ANSI code page stored into an older file is kept exactly",
           "[settings]") {
-    const std::wstring ini = FreshFolder(L"settings-ansi-store") + L"tarvane.ini";
-    WriteWholeFile(ini, AnsiBytes(kOlderFile));
+    ScratchSettings settings(L"ansi-store");
+    WriteWholeFile(settings.path, AnsiBytes(kOlderFile));
     const std::wstring tool = GENERATE(kCyrillicTool, kCjkTool);
     CAPTURE(Printable(tool));
 
-    REQUIRE(StoreTool(ini, tool).ok());
+    REQUIRE(settings.Write(tool).ok());
 
-    const std::wstring content = Utf16Content(ini);
+    const std::wstring content = Utf16Content(settings.path);
     CHECK(content.find(L"; kept by hand") == 0);
     CHECK(content.find(L"Archive=" + tool) != std::wstring::npos);
-    Win32SettingsFile file(ini);
-    CHECK(file.Read(L"Other", L"Name", 64) == L"Café");
-    CHECK(ExitCodeOf(StartSettingsTool(Args({L"expect", ini, tool}))) == 0);
+    CHECK(settings.file.Read(L"Other", L"Name", 64) == L"Café");
+    CHECK(ExitCodeOf(StartSettingsTool(Args({L"expect", settings.path, tool}))) == 0);
 }
 
 TEST_CASE("An older ANSI file stays ANSI while the value fits its code page", "[settings]") {
-    const std::wstring ini = FreshFolder(L"settings-ansi-stays") + L"tarvane.ini";
+    ScratchSettings settings(L"ansi-stays");
+    const std::wstring& ini = settings.path;
     const std::string before = AnsiBytes(L"[Other]\r\nName=Café\r\n");
     WriteWholeFile(ini, before);
     const std::wstring tool =
         GENERATE(as<std::wstring>{}, L"C:\\Games\\Archive.exe", L"C:\\Café Games\\Archive.exe");
     CAPTURE(Printable(tool));
 
-    REQUIRE(StoreTool(ini, tool).ok());
+    REQUIRE(settings.Write(tool).ok());
 
     CHECK(ReadWholeFile(ini) == before + AnsiBytes(L"[Paths]\r\nArchive=" + tool + L"\r\n"));
     CHECK(ExitCodeOf(StartSettingsTool(Args({L"expect", ini, tool}))) == 0);
@@ -128,8 +119,8 @@ TEST_CASE("An older ANSI file stays ANSI while the value fits its code page", "[
 
 TEST_CASE("A conversion that cannot replace the file leaves it untouched and says so",
           "[settings]") {
-    const std::wstring folder = FreshFolder(L"settings-convert-fails");
-    const std::wstring ini = folder + L"tarvane.ini";
+    ScratchSettings settings(L"convert-fails");
+    const std::wstring& ini = settings.path;
     const std::string before = "[Paths]\r\nArchive=C:\\Old\\Archive.exe\r\n";
     WriteWholeFile(ini, before);
     WriteResult result;
@@ -137,19 +128,19 @@ TEST_CASE("A conversion that cannot replace the file leaves it untouched and say
         HANDLE held = CreateFileW(ini.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         REQUIRE(held != INVALID_HANDLE_VALUE);
-        result = StoreTool(ini, kCyrillicTool);
+        result = settings.Write(kCyrillicTool);
         CloseHandle(held);
     }
     SECTION("it is read-only") {
         REQUIRE(SetFileAttributesW(ini.c_str(), FILE_ATTRIBUTE_READONLY));
-        result = StoreTool(ini, kCyrillicTool);
+        result = settings.Write(kCyrillicTool);
         CHECK((GetFileAttributesW(ini.c_str()) & FILE_ATTRIBUTE_READONLY) != 0);
         SetFileAttributesW(ini.c_str(), FILE_ATTRIBUTE_NORMAL);
     }
     CHECK(result.status == WriteStatus::Failed);
     CHECK_FALSE(result.reason.empty());
     CHECK(ReadWholeFile(ini) == before);
-    CHECK(HoldsOnlyTheSettingsFile(folder));
+    CHECK(HoldsOnlyTheSettingsFile(settings.folder.Path()));
 }
 
 TEST_CASE("Two copies storing at the same moment both succeed and leave one value whole",
@@ -160,8 +151,8 @@ TEST_CASE("Two copies storing at the same moment both succeed and leave one valu
     REQUIRE(go != nullptr);
     for (int round = 0; round < kRounds; ++round) {
         CAPTURE(round);
-        const std::wstring folder = FreshFolder(L"settings-two-copies");
-        const std::wstring ini = folder + L"tarvane.ini";
+        ScratchSettings settings(L"two-copies");
+        const std::wstring& ini = settings.path;
         ResetEvent(go);
         HANDLE first = StartSettingsTool(Args({L"store", ini, kCyrillicTool, eventName}));
         HANDLE second = StartSettingsTool(Args({L"store", ini, kCjkTool, eventName}));
@@ -170,11 +161,10 @@ TEST_CASE("Two copies storing at the same moment both succeed and leave one valu
 
         CHECK(ExitCodeOf(first) == 0);
         CHECK(ExitCodeOf(second) == 0);
-        Win32SettingsFile file(ini);
-        const std::wstring stored = ReadIniValue(file, kPathsSection, kArchiveKey);
+        const std::wstring stored = settings.Read();
         CHECK((stored == kCyrillicTool || stored == kCjkTool));
-        CHECK(ReadWholeFile(ini).compare(0, 2, "\xFF\xFE") == 0);
-        CHECK(HoldsOnlyTheSettingsFile(folder));
+        CHECK(ReadWholeFile(ini).compare(0, 2, kUtf16Mark) == 0);
+        CHECK(HoldsOnlyTheSettingsFile(settings.folder.Path()));
     }
     CloseHandle(go);
 }

@@ -7,29 +7,11 @@
 #include "settings/settings.h"
 #include "settings/settings_win32.h"
 #include "shell/system_error_win32.h"
+#include "support/scratch_settings_win32.h"
 #include "support/win32_files.h"
 #include "support/printable.h"
 
 namespace tarvane::testing {
-namespace {
-
-// A settings file that does not exist yet, in a folder of its own.
-struct ScratchSettings {
-    explicit ScratchSettings(const wchar_t* caseName)
-        : path(FreshFolder(std::wstring(L"settings-") + caseName) + L"tarvane.ini"), file(path) {}
-
-    std::wstring Read() { return ReadIniValue(file, kPathsSection, kArchiveKey); }
-    WriteResult Write(const std::wstring& value) {
-        return WriteIniValue(file, kPathsSection, kArchiveKey, value);
-    }
-
-    const std::wstring path;
-    Win32SettingsFile file;
-};
-
-const std::string kUtf16ByteOrderMark = "\xFF\xFE";
-
-}  // namespace
 
 TEST_CASE("Without a settings file the tool's location reads empty and no file appears",
           "[settings]") {
@@ -113,13 +95,13 @@ TEST_CASE("Paths outside the ANSI code page survive in a new file that starts as
     CAPTURE(Printable(tool));
     REQUIRE(settings.Write(tool).ok());
     CHECK(settings.Read() == tool);
-    CHECK(ReadWholeFile(settings.path).substr(0, 2) == kUtf16ByteOrderMark);
+    CHECK(ReadWholeFile(settings.path).substr(0, 2) == kUtf16Mark);
 
     // The profile functions keep the file Unicode when they rewrite it.
     const std::wstring quoted = L"\"" + tool + L"\"";
     REQUIRE(settings.Write(quoted).ok());
     CHECK(settings.Read() == tool);
-    CHECK(ReadWholeFile(settings.path).substr(0, 2) == kUtf16ByteOrderMark);
+    CHECK(ReadWholeFile(settings.path).substr(0, 2) == kUtf16Mark);
 }
 
 TEST_CASE("An empty settings file becomes Unicode before the first write", "[settings]") {
@@ -128,7 +110,7 @@ TEST_CASE("An empty settings file becomes Unicode before the first write", "[set
     const std::wstring tool = L"C:\\Игры\\ゲーム\\Archive.exe";
     REQUIRE(settings.Write(tool).ok());
     CHECK(settings.Read() == tool);
-    CHECK(ReadWholeFile(settings.path).substr(0, 2) == kUtf16ByteOrderMark);
+    CHECK(ReadWholeFile(settings.path).substr(0, 2) == kUtf16Mark);
 }
 
 TEST_CASE("An existing ANSI settings file is read and updated in place", "[settings]") {
@@ -139,7 +121,7 @@ TEST_CASE("An existing ANSI settings file is read and updated in place", "[setti
     REQUIRE(settings.Write(L"C:\\New Game\\Archive.exe").ok());
     CHECK(settings.Read() == L"C:\\New Game\\Archive.exe");
     const std::string content = ReadWholeFile(settings.path);
-    CHECK(content.substr(0, 2) != kUtf16ByteOrderMark);
+    CHECK(content.substr(0, 2) != kUtf16Mark);
     CHECK(content.find("Archive=C:\\New Game\\Archive.exe") != std::string::npos);
 }
 
