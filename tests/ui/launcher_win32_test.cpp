@@ -41,12 +41,11 @@ class InstalledTools {
 };
 
 // One press of Process with the settings file holding storedTool and the boxes holding the rest.
-struct Press {
+struct Press : FakeWindowParts {
     Press(const std::wstring& storedTool, const std::wstring& archive, const std::wstring& output)
         : settings(FreshFolder(L"launcher") + L"tarvane.ini") {
         REQUIRE(settings.Write(kPathsSection, kArchiveKey, storedTool).ok);
-        view.archive = archive;
-        view.output = output;
+        view.Type(archive, output);
     }
     void Run() {
         MainContext context{view, dialog, folders, boxes, settings, launcher};
@@ -55,12 +54,7 @@ struct Press {
         CHECK_FALSE(log.Contains("Folders.BrowseForFolder"));
     }
 
-    CallLog log;
     Win32SettingsFile settings;
-    FakeView view{log};
-    FakeFileDialog dialog{log};
-    FakeFolderBrowser folders{log};
-    FakeMessageBoxes boxes{log};
     ProcessLauncher launcher;
 };
 

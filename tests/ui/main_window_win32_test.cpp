@@ -188,8 +188,7 @@ TEST_CASE("Enter and Esc in the text boxes start and close nothing", "[ui][windo
     const std::wstring& toolFolder = scratch.Path();
     InstallFakeTool(toolFolder, L"Archive.exe");
     StartedProgram started(toolFolder + L"Archive.exe");
-    SetText(started.Control(kTxtSGAPath), L"C:\\in.sga");
-    SetText(started.Control(kTxtSGBOut), L"C:\\out");
+    started.FillBoxes(L"C:\\in.sga", L"C:\\out");
     started.program.BringToFront(started.window);
 
     for (int box : {kTxtSGAPath, kTxtSGBOut}) {

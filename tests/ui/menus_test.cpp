@@ -88,8 +88,7 @@ TEST_CASE("Each button and menu command runs its own action") {
         CAPTURE(c.name);
         FakeWindow window;
         window.settings.StoreArchiveTool(LR"(C:\CoH\Archive.exe)");
-        window.view.archive = L"typed.sga";
-        window.view.output = L"typed folder";
+        window.view.Type(L"typed.sga", L"typed folder");
 
         CHECK(RouteCommand(c.id, window.context) == c.outcome);
 
@@ -112,8 +111,7 @@ TEST_CASE("Help and About show their own texts") {
 TEST_CASE("Process through the window starts the tool with what the boxes hold") {
     FakeWindow window;
     window.settings.StoreArchiveTool(LR"(C:\CoH\Archive.exe)");
-    window.view.archive = L"typed.sga";
-    window.view.output = L"typed folder";
+    window.view.Type(L"typed.sga", L"typed folder");
     RouteCommand(kCmdGo, window.context);
     REQUIRE(window.launcher.started.size() == 1);
     CHECK(window.launcher.started[0].program == LR"(C:\CoH\Archive.exe)");

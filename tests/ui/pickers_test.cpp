@@ -24,8 +24,7 @@ TEST_CASE("The archive picker puts the chosen file into SGA In only") {
           std::wstring(L"D:\\Моды\\архив.sga"), std::wstring(L"E:\\模组\\data.SGA")}) {
         CAPTURE(Printable(chosen));
         FakeWindow window;
-        window.view.archive = L"typed.sga";
-        window.view.output = L"typed folder";
+        window.view.Type(L"typed.sga", L"typed folder");
         window.dialog.WillChoose(chosen);
 
         OnBrowseArchive(window.context);
@@ -65,8 +64,7 @@ TEST_CASE("The folder picker puts the chosen folder into SGB Out only, as the sh
           std::wstring(L"C:\\Распаковка"), std::wstring(L"D:\\出力 フォルダ")}) {
         CAPTURE(Printable(chosen));
         FakeWindow window;
-        window.view.archive = L"typed.sga";
-        window.view.output = L"typed folder";
+        window.view.Type(L"typed.sga", L"typed folder");
         window.folders.WillChoose(chosen);
 
         OnBrowseOutput(window.context);

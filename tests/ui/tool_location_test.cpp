@@ -87,8 +87,7 @@ TEST_CASE("A cancel at the first start stores nothing, and the next start asks a
 TEST_CASE("Tools > Set Archive.exe Path stores the chosen file in quotes, replacing the old one") {
     FakeWindow window;
     window.settings.StoreArchiveTool(kStored);
-    window.view.archive = L"typed.sga";
-    window.view.output = L"typed folder";
+    window.view.Type(L"typed.sga", L"typed folder");
     window.dialog.WillChoose(kChosen);
 
     OnSetToolPath(window.context);
