@@ -49,19 +49,6 @@ std::wstring Args(std::initializer_list<std::wstring> arguments) {
     return line;
 }
 
-bool HoldsOnlyTheSettingsFile(const std::wstring& folder) {
-    WIN32_FIND_DATAW found{};
-    HANDLE search = FindFirstFileW((folder + L"*").c_str(), &found);
-    int files = 0;
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            files += (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 ? 1 : 0;
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
-    }
-    return files == 1;
-}
-
 }  // namespace
 
 TEST_CASE("A value fits the ANSI code page only without best-fit look-alikes", "[settings]") {
@@ -83,7 +70,7 @@ TEST_CASE("Converting an older ANSI file keeps every line, line end and letter",
     REQUIRE(PrepareToHold(settings.path, kCyrillicTool) == ERROR_SUCCESS);
 
     CHECK(Printable(Utf16Content(settings.path)) == Printable(kOlderFile));
-    CHECK(HoldsOnlyTheSettingsFile(settings.folder.Path()));
+    CHECK(settings.AloneInFolder());
 }
 
 TEST_CASE("A path outside the ANSI code page stored into an older file is kept exactly",
@@ -140,7 +127,7 @@ TEST_CASE("A conversion that cannot replace the file leaves it untouched and say
     CHECK(result.status == WriteStatus::Failed);
     CHECK_FALSE(result.reason.empty());
     CHECK(ReadWholeFile(ini) == before);
-    CHECK(HoldsOnlyTheSettingsFile(settings.folder.Path()));
+    CHECK(settings.AloneInFolder());
 }
 
 TEST_CASE("Two copies storing at the same moment both succeed and leave one value whole",
@@ -164,7 +151,7 @@ TEST_CASE("Two copies storing at the same moment both succeed and leave one valu
         const std::wstring stored = settings.Read();
         CHECK((stored == kCyrillicTool || stored == kCjkTool));
         CHECK(ReadWholeFile(ini).compare(0, 2, kUtf16Mark) == 0);
-        CHECK(HoldsOnlyTheSettingsFile(settings.folder.Path()));
+        CHECK(settings.AloneInFolder());
     }
     CloseHandle(go);
 }

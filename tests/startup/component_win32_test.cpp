@@ -70,19 +70,6 @@ FILETIME LongAgo() {
     return fileTime;
 }
 
-bool RemoveEntry(const std::wstring& path) {
-    if (Attributes(path) == INVALID_FILE_ATTRIBUTES) {
-        return true;
-    }
-    if (Attributes(path) & FILE_ATTRIBUTE_DIRECTORY) {
-        RemoveTree(path);
-    } else {
-        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileW(path.c_str());
-    }
-    return Attributes(path) == INVALID_FILE_ATTRIBUTES;
-}
-
 // Puts back a file as it was; runs while a failed case unwinds, so it reports nothing.
 void RestoreFile(const std::wstring& path, const std::string& bytes, const FILETIME& written) {
     try {

@@ -2,6 +2,7 @@
 // A settings file of a test case's own, not there yet, in a scratch folder, worked through the
 // program's real settings code: the file as the program reads and writes it.
 #include <string>
+#include <vector>
 
 #include "settings/settings.h"
 #include "settings/settings_win32.h"
@@ -17,6 +18,11 @@ struct ScratchSettings {
     std::wstring Read() { return ReadIniValue(file, kPathsSection, kArchiveKey); }
     WriteResult Write(const std::wstring& value) {
         return WriteIniValue(file, kPathsSection, kArchiveKey, value);
+    }
+    // True when the folder holds the settings file and nothing else: no copy or temporary file
+    // left behind.
+    bool AloneInFolder() const {
+        return EntriesIn(folder.Path()) == std::vector<std::wstring>{L"tarvane.ini"};
     }
 
     const ScratchFolder folder;
