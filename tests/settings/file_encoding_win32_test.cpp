@@ -6,8 +6,8 @@
 
 #include "settings/file_encoding_win32.h"
 #include "settings/settings_win32.h"
-#include "support/process_start_win32.h"
 #include "support/scratch_settings_win32.h"
+#include "support/tarvane_process_win32.h"
 #include "support/win32_files.h"
 #include "ui/command_line.h"
 #include "support/printable.h"
@@ -25,28 +25,23 @@ std::wstring Utf16Content(const std::wstring& path) {
     return FromUtf16File(ReadWholeFile(path)).value_or(L"");
 }
 
-// Runs the settings tool with the given arguments; its process handle.
-HANDLE StartSettingsTool(const std::wstring& arguments) {
-    const PROCESS_INFORMATION started =
-        StartProcess(BuildFolder() + L"settings_store_tool.exe", L"", arguments);
-    CloseHandle(started.hThread);
-    return started.hProcess;
-}
+// A second copy of the settings code, in a process of its own, started with these arguments.
+struct SettingsTool : TarvaneProcess {
+    SettingsTool(std::initializer_list<std::wstring> arguments)
+        : TarvaneProcess(L"settings_store_tool.exe", QuotedLine(arguments)) {}
 
-DWORD ExitCodeOf(HANDLE process) {
-    REQUIRE(WaitForSingleObject(process, 30000) == WAIT_OBJECT_0);
-    DWORD code = 0;
-    GetExitCodeProcess(process, &code);
-    CloseHandle(process);
-    return code;
-}
-
-std::wstring Args(std::initializer_list<std::wstring> arguments) {
-    std::wstring line;
-    for (const std::wstring& argument : arguments) {
-        line += (line.empty() ? L"" : L" ") + QuoteArgument(argument);
+    static std::wstring QuotedLine(std::initializer_list<std::wstring> arguments) {
+        std::wstring line;
+        for (const std::wstring& argument : arguments) {
+            line += (line.empty() ? L"" : L" ") + QuoteArgument(argument);
+        }
+        return line;
     }
-    return line;
+};
+
+unsigned long ExitCodeOf(const TarvaneProcess& tool) {
+    REQUIRE(tool.WaitForExit(30000));
+    return tool.ExitCode();
 }
 
 }  // namespace
@@ -86,7 +81,7 @@ TEST_CASE("A path outside the ANSI code page stored into an older file is kept e
     CHECK(content.find(L"; kept by hand") == 0);
     CHECK(content.find(L"Archive=" + tool) != std::wstring::npos);
     CHECK(settings.file.Read(L"Other", L"Name", 64) == L"Café");
-    CHECK(ExitCodeOf(StartSettingsTool(Args({L"expect", settings.path, tool}))) == 0);
+    CHECK(ExitCodeOf(SettingsTool{L"expect", settings.path, tool}) == 0);
 }
 
 TEST_CASE("An older ANSI file stays ANSI while the value fits its code page", "[settings]") {
@@ -101,7 +96,7 @@ TEST_CASE("An older ANSI file stays ANSI while the value fits its code page", "[
     REQUIRE(settings.Write(tool).ok());
 
     CHECK(ReadWholeFile(ini) == before + AnsiBytes(L"[Paths]\r\nArchive=" + tool + L"\r\n"));
-    CHECK(ExitCodeOf(StartSettingsTool(Args({L"expect", ini, tool}))) == 0);
+    CHECK(ExitCodeOf(SettingsTool{L"expect", ini, tool}) == 0);
 }
 
 TEST_CASE("A conversion that cannot replace the file leaves it untouched and says so",
@@ -141,8 +136,8 @@ TEST_CASE("Two copies storing at the same moment both succeed and leave one valu
         ScratchSettings settings(L"two-copies");
         const std::wstring& ini = settings.path;
         ResetEvent(go);
-        HANDLE first = StartSettingsTool(Args({L"store", ini, kCyrillicTool, eventName}));
-        HANDLE second = StartSettingsTool(Args({L"store", ini, kCjkTool, eventName}));
+        const SettingsTool first{L"store", ini, kCyrillicTool, eventName};
+        const SettingsTool second{L"store", ini, kCjkTool, eventName};
         Sleep(150);  // both are waiting by now
         SetEvent(go);
 

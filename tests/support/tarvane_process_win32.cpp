@@ -6,8 +6,8 @@
 
 namespace tarvane::testing {
 
-TarvaneProcess::TarvaneProcess(const std::wstring& exeName)
-    : process_(StartProcess(BuildFolder() + exeName, BuildFolder())) {}
+TarvaneProcess::TarvaneProcess(const std::wstring& exeName, const std::wstring& arguments)
+    : process_(StartProcess(BuildFolder() + exeName, BuildFolder(), arguments)) {}
 
 // The next case starts a copy of its own: this one must be gone, its windows with it, so that no
 // case meets what an earlier one left behind.

@@ -12,10 +12,12 @@
 
 namespace tarvane::testing {
 
-// One run of a Tarvane build (Tarvane.exe unless named) from the build folder.
+// One run of a Tarvane build (Tarvane.exe unless named) from the build folder, with arguments
+// quoted as they must be.
 class TarvaneProcess {
   public:
-    explicit TarvaneProcess(const std::wstring& exeName = L"Tarvane.exe");
+    explicit TarvaneProcess(const std::wstring& exeName = L"Tarvane.exe",
+                            const std::wstring& arguments = L"");
     ~TarvaneProcess();
     TarvaneProcess(const TarvaneProcess&) = delete;
     TarvaneProcess& operator=(const TarvaneProcess&) = delete;
