@@ -6,12 +6,9 @@
 #include "ui/extraction.h"
 #include "ui/fakes.h"
 
-namespace tarvane {
+namespace tarvane::testing {
 namespace {
 
-using testing::FakeWindow;
-using testing::IsErrorBox;
-using testing::ParseWindowsCommandLine;
 using Args = std::vector<std::wstring>;
 using Names = std::vector<std::string>;
 
@@ -201,4 +198,4 @@ TEST_CASE("A command line longer than Windows can start is refused before anythi
 }
 
 }  // namespace
-}  // namespace tarvane
+}  // namespace tarvane::testing

@@ -7,10 +7,8 @@
 #include "ui/help.h"
 #include "ui/menus.h"
 
-namespace tarvane {
+namespace tarvane::testing {
 namespace {
-
-using testing::FakeWindow;
 
 // The identifiers the dialog manager sends for Enter and Esc.
 constexpr int kIdOk = 1;
@@ -118,4 +116,4 @@ TEST_CASE("Process through the window starts the tool with what the boxes hold")
 }
 
 }  // namespace
-}  // namespace tarvane
+}  // namespace tarvane::testing

@@ -4,12 +4,8 @@
 #include "ui/fakes.h"
 #include "ui/pickers.h"
 
-namespace tarvane {
+namespace tarvane::testing {
 namespace {
-
-using testing::Call;
-using testing::FakeWindow;
-using testing::kDialogSetUp;
 
 const std::vector<Call> kArchiveDialog{
     {"Dialog.SetInitDir", L"C:\\"},
@@ -90,4 +86,4 @@ TEST_CASE("A cancelled folder picker leaves SGB Out as it was") {
 }
 
 }  // namespace
-}  // namespace tarvane
+}  // namespace tarvane::testing

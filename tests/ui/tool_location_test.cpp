@@ -5,13 +5,8 @@
 #include "ui/pickers.h"
 #include "ui/tool_location.h"
 
-namespace tarvane {
+namespace tarvane::testing {
 namespace {
-
-using testing::Call;
-using testing::FakeWindow;
-using testing::IsErrorBox;
-using testing::kDialogSetUp;
 
 const Message kQuestion{L"You need to set your Archive.exe path\r\nwould you like to do that now?",
                         L"Tarvane", Buttons::YesNo, Icon::Question};
@@ -184,4 +179,4 @@ TEST_CASE("A path too long for the settings gets their message and the old value
 }
 
 }  // namespace
-}  // namespace tarvane
+}  // namespace tarvane::testing
