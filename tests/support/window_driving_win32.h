@@ -16,8 +16,6 @@ namespace tarvane::testing {
 inline constexpr unsigned kWaitMs = 10000;
 // How long a test watches for something that must not happen after an input.
 inline constexpr unsigned kSettleMs = 600;
-// A window that does not answer a sent message within this time counts as hung.
-inline constexpr UINT kSendTimeoutMs = 5000;
 
 // Ends the current driving step with this reason.
 [[noreturn]] void FailDriving(const std::wstring& reason);
