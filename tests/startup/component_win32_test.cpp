@@ -9,10 +9,10 @@
 #include <exception>
 #include <optional>
 
-#include "startup/app_run.h"
 #include "startup/component.h"
 #include "startup/special_folder.h"
 #include "startup/special_folder_win32.h"
+#include "support/tarvane_process_win32.h"
 #include "support/win32_files.h"
 #include "support/printable.h"
 
@@ -115,15 +115,33 @@ class SystemFolderEntryGuard {
     FILETIME written_{};
 };
 
-AppRun RunProgram(const wchar_t* exeName) {
-    const AppRun run = RunUntilMainWindowCloses(exeName);
-    for (const std::wstring& text : run.boxTexts) {
-        UNSCOPED_INFO("message box: " << Printable(text));
-    }
-    CHECK(run.endedByItself);
-    CHECK(run.exitCode == 0);
-    CHECK(run.mainWindowOpened);
-    return run;
+// The first-start question has Yes and No; any other box only has OK.
+std::wstring AnswerTo(const MessageBoxSeen& box) {
+    const bool asks = std::find(box.buttons.begin(), box.buttons.end(), L"No") != box.buttons.end();
+    return asks ? L"No" : L"OK";
+}
+
+// Runs a build of the program the way a user meets it: answers each box that comes up (No to
+// the first-start question), closes the main window once it shows, and waits for the end.
+void RunProgram(const wchar_t* exeName) {
+    const TarvaneProcess program(exeName);
+    bool mainWindowOpened = false;
+    const bool endedByItself = WaitUntil(
+        [&] {
+            if (const std::vector<HWND> boxes = program.Dialogs(); !boxes.empty()) {
+                const MessageBoxSeen box = ReadMessageBox(boxes.front());
+                UNSCOPED_INFO("message box: " << Printable(box.text));
+                Answer(box.handle, AnswerTo(box));
+            } else if (HWND main = program.MainWindow(); main != nullptr && IsWindowVisible(main)) {
+                mainWindowOpened = true;
+                PostMessageW(main, WM_CLOSE, 0, 0);
+            }
+            return !program.Running();
+        },
+        20000);
+    CHECK(endedByItself);
+    CHECK(program.ExitCode() == 0);
+    CHECK(mainWindowOpened);
 }
 
 }  // namespace
