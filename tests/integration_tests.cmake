@@ -27,7 +27,6 @@ tarvane_add_app(TarvaneWithComponent ${test_component_file})
 tarvane_add_integration_test(integration_startup_settings
     settings/file_encoding_win32_test.cpp
     settings/settings_win32_test.cpp
-    startup/app_run.cpp
     startup/component_win32_test.cpp
     startup/special_folder_win32_test.cpp
 )
@@ -46,7 +45,6 @@ tarvane_add_integration_test(integration_launcher
 add_dependencies(integration_launcher fake_archive_tool)
 
 tarvane_add_integration_test(integration_shell
-    shell/dialog_driver.cpp
     shell/file_dialog_win32_test.cpp
     shell/folder_browser_win32_test.cpp
 )

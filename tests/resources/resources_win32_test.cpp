@@ -11,9 +11,7 @@
 #include "support/win32_files.h"
 #include "version.h"
 
-using tarvane::testing::BuildFolder;
-using tarvane::testing::ToUtf8;
-
+namespace tarvane::testing {
 namespace {
 
 std::wstring ExePath() { return BuildFolder() + L"Tarvane.exe"; }
@@ -162,3 +160,5 @@ TEST_CASE("The manifest asks for common controls 6, DPI awareness, no elevation;
     // The default build carries no copy of the common-dialog component.
     CHECK(exe.Find(L"CUSTOM", 101).first == nullptr);
 }
+
+}  // namespace tarvane::testing

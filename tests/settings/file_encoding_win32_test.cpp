@@ -6,19 +6,13 @@
 
 #include "settings/file_encoding_win32.h"
 #include "settings/settings_win32.h"
-#include "support/process_start_win32.h"
+#include "support/scratch_settings_win32.h"
+#include "support/tarvane_process_win32.h"
 #include "support/win32_files.h"
 #include "ui/command_line.h"
 #include "support/printable.h"
 
-using tarvane::testing::BuildFolder;
-using tarvane::testing::FreshFolder;
-using tarvane::testing::Printable;
-using tarvane::testing::ReadWholeFile;
-using tarvane::testing::StartProcess;
-using tarvane::testing::ToCodePage;
-using tarvane::testing::WriteWholeFile;
-
+namespace tarvane::testing {
 namespace {
 
 const std::wstring kCyrillicTool = L"C:\\Tar Test\\Тест 測試\\Archive.exe";
@@ -28,135 +22,107 @@ std::string AnsiBytes(const std::wstring& text) { return ToCodePage(text, CP_ACP
 
 // The text of a UTF-16LE file after its mark; empty when the file has no such mark.
 std::wstring Utf16Content(const std::wstring& path) {
-    const std::string bytes = ReadWholeFile(path);
-    if (bytes.size() < 2 || bytes.compare(0, 2, "\xFF\xFE") != 0) {
-        return L"";
+    return FromUtf16File(ReadWholeFile(path)).value_or(L"");
+}
+
+// A second copy of the settings code, in a process of its own, started with these arguments.
+struct SettingsTool : TarvaneProcess {
+    SettingsTool(std::initializer_list<std::wstring> arguments)
+        : TarvaneProcess(L"settings_store_tool.exe", QuotedLine(arguments)) {}
+
+    static std::wstring QuotedLine(std::initializer_list<std::wstring> arguments) {
+        std::wstring line;
+        for (const std::wstring& argument : arguments) {
+            line += (line.empty() ? L"" : L" ") + QuoteArgument(argument);
+        }
+        return line;
     }
-    return std::wstring(reinterpret_cast<const wchar_t*>(bytes.data() + 2), (bytes.size() - 2) / 2);
-}
+};
 
-tarvane::WriteResult StoreTool(const std::wstring& ini, const std::wstring& value) {
-    tarvane::Win32SettingsFile file(ini);
-    return tarvane::WriteIniValue(file, tarvane::kPathsSection, tarvane::kArchiveKey, value);
-}
-
-// Runs the settings tool with the given arguments; its process handle.
-HANDLE StartSettingsTool(const std::wstring& arguments) {
-    const PROCESS_INFORMATION started =
-        StartProcess(BuildFolder() + L"settings_store_tool.exe", L"", arguments);
-    CloseHandle(started.hThread);
-    return started.hProcess;
-}
-
-DWORD ExitCodeOf(HANDLE process) {
-    REQUIRE(WaitForSingleObject(process, 30000) == WAIT_OBJECT_0);
-    DWORD code = 0;
-    GetExitCodeProcess(process, &code);
-    CloseHandle(process);
-    return code;
-}
-
-std::wstring Args(std::initializer_list<std::wstring> arguments) {
-    std::wstring line;
-    for (const std::wstring& argument : arguments) {
-        line += (line.empty() ? L"" : L" ") + tarvane::QuoteArgument(argument);
-    }
-    return line;
-}
-
-bool HoldsOnlyTheSettingsFile(const std::wstring& folder) {
-    WIN32_FIND_DATAW found{};
-    HANDLE search = FindFirstFileW((folder + L"*").c_str(), &found);
-    int files = 0;
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            files += (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 ? 1 : 0;
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
-    }
-    return files == 1;
+unsigned long ExitCodeOf(const TarvaneProcess& tool) {
+    REQUIRE(tool.WaitForExit(30000));
+    return tool.ExitCode();
 }
 
 }  // namespace
 
 TEST_CASE("A value fits the ANSI code page only without best-fit look-alikes", "[settings]") {
     REQUIRE(GetACP() == 1252);  // the test prefix's code page; the cases below are chosen for it
-    CHECK(tarvane::FitsAnsiCodePage(L"C:\\Games\\Archive.exe"));
-    CHECK(tarvane::FitsAnsiCodePage(L"C:\\Café\\Archive.exe"));
-    CHECK_FALSE(tarvane::FitsAnsiCodePage(L"C:\\Игры\\Archive.exe"));
-    CHECK_FALSE(tarvane::FitsAnsiCodePage(L"C:\\遊戲\\Archive.exe"));
-    CHECK_FALSE(tarvane::FitsAnsiCodePage(L"C:\\Āra\\Archive.exe"));  // best fit would give A
+    CHECK(FitsAnsiCodePage(L"C:\\Games\\Archive.exe"));
+    CHECK(FitsAnsiCodePage(L"C:\\Café\\Archive.exe"));
+    CHECK_FALSE(FitsAnsiCodePage(L"C:\\Игры\\Archive.exe"));
+    CHECK_FALSE(FitsAnsiCodePage(L"C:\\遊戲\\Archive.exe"));
+    CHECK_FALSE(FitsAnsiCodePage(L"C:\\Āra\\Archive.exe"));  // best fit would give A
 }
 
 const std::wstring kOlderFile =
     L"; kept by hand\r\n[Paths]\r\nArchive=C:\\Old\\Archive.exe\r\n\r\n[Other]\nName=Café\n";
 
 TEST_CASE("Converting an older ANSI file keeps every line, line end and letter", "[settings]") {
-    const std::wstring folder = FreshFolder(L"settings-ansi-convert");
-    const std::wstring ini = folder + L"tarvane.ini";
-    WriteWholeFile(ini, AnsiBytes(kOlderFile));
+    ScratchSettings settings(L"ansi-convert");
+    WriteWholeFile(settings.path, AnsiBytes(kOlderFile));
 
-    REQUIRE(tarvane::PrepareToHold(ini, kCyrillicTool) == ERROR_SUCCESS);
+    REQUIRE(PrepareToHold(settings.path, kCyrillicTool) == ERROR_SUCCESS);
 
-    CHECK(Printable(Utf16Content(ini)) == Printable(kOlderFile));
-    CHECK(HoldsOnlyTheSettingsFile(folder));
+    CHECK(Printable(Utf16Content(settings.path)) == Printable(kOlderFile));
+    CHECK(settings.AloneInFolder());
 }
 
 TEST_CASE("A path outside the ANSI code page stored into an older file is kept exactly",
           "[settings]") {
-    const std::wstring ini = FreshFolder(L"settings-ansi-store") + L"tarvane.ini";
-    WriteWholeFile(ini, AnsiBytes(kOlderFile));
+    ScratchSettings settings(L"ansi-store");
+    WriteWholeFile(settings.path, AnsiBytes(kOlderFile));
     const std::wstring tool = GENERATE(kCyrillicTool, kCjkTool);
     CAPTURE(Printable(tool));
 
-    REQUIRE(StoreTool(ini, tool).ok());
+    REQUIRE(settings.Write(tool).ok());
 
-    const std::wstring content = Utf16Content(ini);
+    const std::wstring content = Utf16Content(settings.path);
     CHECK(content.find(L"; kept by hand") == 0);
     CHECK(content.find(L"Archive=" + tool) != std::wstring::npos);
-    tarvane::Win32SettingsFile file(ini);
-    CHECK(file.Read(L"Other", L"Name", 64) == L"Café");
-    CHECK(ExitCodeOf(StartSettingsTool(Args({L"expect", ini, tool}))) == 0);
+    CHECK(settings.file.Read(L"Other", L"Name", 64) == L"Café");
+    CHECK(ExitCodeOf(SettingsTool{L"expect", settings.path, tool}) == 0);
 }
 
 TEST_CASE("An older ANSI file stays ANSI while the value fits its code page", "[settings]") {
-    const std::wstring ini = FreshFolder(L"settings-ansi-stays") + L"tarvane.ini";
+    ScratchSettings settings(L"ansi-stays");
+    const std::wstring& ini = settings.path;
     const std::string before = AnsiBytes(L"[Other]\r\nName=Café\r\n");
     WriteWholeFile(ini, before);
     const std::wstring tool =
         GENERATE(as<std::wstring>{}, L"C:\\Games\\Archive.exe", L"C:\\Café Games\\Archive.exe");
     CAPTURE(Printable(tool));
 
-    REQUIRE(StoreTool(ini, tool).ok());
+    REQUIRE(settings.Write(tool).ok());
 
     CHECK(ReadWholeFile(ini) == before + AnsiBytes(L"[Paths]\r\nArchive=" + tool + L"\r\n"));
-    CHECK(ExitCodeOf(StartSettingsTool(Args({L"expect", ini, tool}))) == 0);
+    CHECK(ExitCodeOf(SettingsTool{L"expect", ini, tool}) == 0);
 }
 
 TEST_CASE("A conversion that cannot replace the file leaves it untouched and says so",
           "[settings]") {
-    const std::wstring folder = FreshFolder(L"settings-convert-fails");
-    const std::wstring ini = folder + L"tarvane.ini";
+    ScratchSettings settings(L"convert-fails");
+    const std::wstring& ini = settings.path;
     const std::string before = "[Paths]\r\nArchive=C:\\Old\\Archive.exe\r\n";
     WriteWholeFile(ini, before);
-    tarvane::WriteResult result;
+    WriteResult result;
     SECTION("another program holds it open and does not let it be replaced") {
         HANDLE held = CreateFileW(ini.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         REQUIRE(held != INVALID_HANDLE_VALUE);
-        result = StoreTool(ini, kCyrillicTool);
+        result = settings.Write(kCyrillicTool);
         CloseHandle(held);
     }
     SECTION("it is read-only") {
         REQUIRE(SetFileAttributesW(ini.c_str(), FILE_ATTRIBUTE_READONLY));
-        result = StoreTool(ini, kCyrillicTool);
+        result = settings.Write(kCyrillicTool);
         CHECK((GetFileAttributesW(ini.c_str()) & FILE_ATTRIBUTE_READONLY) != 0);
         SetFileAttributesW(ini.c_str(), FILE_ATTRIBUTE_NORMAL);
     }
-    CHECK(result.status == tarvane::WriteStatus::Failed);
+    CHECK(result.status == WriteStatus::Failed);
     CHECK_FALSE(result.reason.empty());
     CHECK(ReadWholeFile(ini) == before);
-    CHECK(HoldsOnlyTheSettingsFile(folder));
+    CHECK(settings.AloneInFolder());
 }
 
 TEST_CASE("Two copies storing at the same moment both succeed and leave one value whole",
@@ -167,22 +133,22 @@ TEST_CASE("Two copies storing at the same moment both succeed and leave one valu
     REQUIRE(go != nullptr);
     for (int round = 0; round < kRounds; ++round) {
         CAPTURE(round);
-        const std::wstring folder = FreshFolder(L"settings-two-copies");
-        const std::wstring ini = folder + L"tarvane.ini";
+        ScratchSettings settings(L"two-copies");
+        const std::wstring& ini = settings.path;
         ResetEvent(go);
-        HANDLE first = StartSettingsTool(Args({L"store", ini, kCyrillicTool, eventName}));
-        HANDLE second = StartSettingsTool(Args({L"store", ini, kCjkTool, eventName}));
+        const SettingsTool first{L"store", ini, kCyrillicTool, eventName};
+        const SettingsTool second{L"store", ini, kCjkTool, eventName};
         Sleep(150);  // both are waiting by now
         SetEvent(go);
 
         CHECK(ExitCodeOf(first) == 0);
         CHECK(ExitCodeOf(second) == 0);
-        tarvane::Win32SettingsFile file(ini);
-        const std::wstring stored =
-            tarvane::ReadIniValue(file, tarvane::kPathsSection, tarvane::kArchiveKey);
+        const std::wstring stored = settings.Read();
         CHECK((stored == kCyrillicTool || stored == kCjkTool));
-        CHECK(ReadWholeFile(ini).compare(0, 2, "\xFF\xFE") == 0);
-        CHECK(HoldsOnlyTheSettingsFile(folder));
+        CHECK(ReadWholeFile(ini).compare(0, 2, kUtf16Mark) == 0);
+        CHECK(settings.AloneInFolder());
     }
     CloseHandle(go);
 }
+
+}  // namespace tarvane::testing

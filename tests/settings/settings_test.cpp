@@ -5,11 +5,8 @@
 #include "settings/settings.h"
 #include "ui/fakes.h"
 
-namespace tarvane {
+namespace tarvane::testing {
 namespace {
-
-using testing::CallLog;
-using testing::FakeSettings;
 
 TEST_CASE("A stored value reads back by the settings' rules") {
     struct Case {
@@ -168,4 +165,4 @@ TEST_CASE("A quoted value is confirmed by what the reader gives back") {
 }
 
 }  // namespace
-}  // namespace tarvane
+}  // namespace tarvane::testing

@@ -7,36 +7,11 @@
 #include "settings/settings.h"
 #include "settings/settings_win32.h"
 #include "shell/system_error_win32.h"
+#include "support/scratch_settings_win32.h"
 #include "support/win32_files.h"
 #include "support/printable.h"
 
-using tarvane::testing::FileExists;
-using tarvane::testing::FreshFolder;
-using tarvane::testing::Printable;
-using tarvane::testing::ReadWholeFile;
-using tarvane::testing::WriteWholeFile;
-
-namespace {
-
-// A settings file that does not exist yet, in a folder of its own.
-struct ScratchSettings {
-    explicit ScratchSettings(const wchar_t* caseName)
-        : path(FreshFolder(std::wstring(L"settings-") + caseName) + L"tarvane.ini"), file(path) {}
-
-    std::wstring Read() {
-        return tarvane::ReadIniValue(file, tarvane::kPathsSection, tarvane::kArchiveKey);
-    }
-    tarvane::WriteResult Write(const std::wstring& value) {
-        return tarvane::WriteIniValue(file, tarvane::kPathsSection, tarvane::kArchiveKey, value);
-    }
-
-    const std::wstring path;
-    tarvane::Win32SettingsFile file;
-};
-
-const std::string kUtf16ByteOrderMark = "\xFF\xFE";
-
-}  // namespace
+namespace tarvane::testing {
 
 TEST_CASE("Without a settings file the tool's location reads empty and no file appears",
           "[settings]") {
@@ -79,7 +54,7 @@ TEST_CASE("A quoted tool path reads exactly like the bare one", "[settings]") {
 
 TEST_CASE("The longest value the program may write comes back whole", "[settings]") {
     ScratchSettings settings(L"longest");
-    const std::wstring longest = L"C:\\" + std::wstring(tarvane::MaxIniFieldChars - 3, L'a');
+    const std::wstring longest = L"C:\\" + std::wstring(MaxIniFieldChars - 3, L'a');
     REQUIRE(longest.size() == 255);
     REQUIRE(settings.Write(longest).ok());
     CHECK(settings.Read() == longest);
@@ -89,7 +64,7 @@ TEST_CASE("A longer hand-edited value is cut to what the read has room for", "[s
     ScratchSettings settings(L"hand-edited");
     const std::string value(300, 'b');
     WriteWholeFile(settings.path, "[Paths]\r\nArchive=" + value + "\r\n");
-    CHECK(settings.Read() == std::wstring(tarvane::kReadBufferChars - 1, L'b'));
+    CHECK(settings.Read() == std::wstring(kReadBufferChars - 1, L'b'));
 }
 
 TEST_CASE("Too long a value or key is refused and the file stays as it was", "[settings]") {
@@ -99,13 +74,13 @@ TEST_CASE("Too long a value or key is refused and the file stays as it was", "[s
     const std::string before = ReadWholeFile(settings.path);
 
     SECTION("value of 256 characters") {
-        const tarvane::WriteResult result = settings.Write(std::wstring(256, L'v'));
-        CHECK(result.status == tarvane::WriteStatus::TooLong);
+        const WriteResult result = settings.Write(std::wstring(256, L'v'));
+        CHECK(result.status == WriteStatus::TooLong);
     }
     SECTION("key of 256 characters") {
-        const tarvane::WriteResult result = tarvane::WriteIniValue(
-            settings.file, tarvane::kPathsSection, std::wstring(256, L'k'), stored);
-        CHECK(result.status == tarvane::WriteStatus::TooLong);
+        const WriteResult result =
+            WriteIniValue(settings.file, kPathsSection, std::wstring(256, L'k'), stored);
+        CHECK(result.status == WriteStatus::TooLong);
     }
     CHECK(ReadWholeFile(settings.path) == before);
     CHECK(settings.Read() == stored);
@@ -120,13 +95,13 @@ TEST_CASE("Paths outside the ANSI code page survive in a new file that starts as
     CAPTURE(Printable(tool));
     REQUIRE(settings.Write(tool).ok());
     CHECK(settings.Read() == tool);
-    CHECK(ReadWholeFile(settings.path).substr(0, 2) == kUtf16ByteOrderMark);
+    CHECK(ReadWholeFile(settings.path).substr(0, 2) == kUtf16Mark);
 
     // The profile functions keep the file Unicode when they rewrite it.
     const std::wstring quoted = L"\"" + tool + L"\"";
     REQUIRE(settings.Write(quoted).ok());
     CHECK(settings.Read() == tool);
-    CHECK(ReadWholeFile(settings.path).substr(0, 2) == kUtf16ByteOrderMark);
+    CHECK(ReadWholeFile(settings.path).substr(0, 2) == kUtf16Mark);
 }
 
 TEST_CASE("An empty settings file becomes Unicode before the first write", "[settings]") {
@@ -135,7 +110,7 @@ TEST_CASE("An empty settings file becomes Unicode before the first write", "[set
     const std::wstring tool = L"C:\\Игры\\ゲーム\\Archive.exe";
     REQUIRE(settings.Write(tool).ok());
     CHECK(settings.Read() == tool);
-    CHECK(ReadWholeFile(settings.path).substr(0, 2) == kUtf16ByteOrderMark);
+    CHECK(ReadWholeFile(settings.path).substr(0, 2) == kUtf16Mark);
 }
 
 TEST_CASE("An existing ANSI settings file is read and updated in place", "[settings]") {
@@ -146,17 +121,19 @@ TEST_CASE("An existing ANSI settings file is read and updated in place", "[setti
     REQUIRE(settings.Write(L"C:\\New Game\\Archive.exe").ok());
     CHECK(settings.Read() == L"C:\\New Game\\Archive.exe");
     const std::string content = ReadWholeFile(settings.path);
-    CHECK(content.substr(0, 2) != kUtf16ByteOrderMark);
+    CHECK(content.substr(0, 2) != kUtf16Mark);
     CHECK(content.find("Archive=C:\\New Game\\Archive.exe") != std::string::npos);
 }
 
 TEST_CASE("A write into a missing folder is reported as failed with the system's reason",
           "[settings]") {
     const std::wstring folder = FreshFolder(L"settings-missing-folder") + L"not there\\";
-    tarvane::Win32SettingsFile file(folder + L"tarvane.ini");
-    const tarvane::WriteResult result = tarvane::WriteIniValue(
-        file, tarvane::kPathsSection, tarvane::kArchiveKey, L"C:\\Tools\\Archive.exe");
-    CHECK(result.status == tarvane::WriteStatus::Failed);
-    CHECK(Printable(result.reason) == Printable(tarvane::SystemErrorText(ERROR_PATH_NOT_FOUND)));
+    Win32SettingsFile file(folder + L"tarvane.ini");
+    const WriteResult result =
+        WriteIniValue(file, kPathsSection, kArchiveKey, L"C:\\Tools\\Archive.exe");
+    CHECK(result.status == WriteStatus::Failed);
+    CHECK(Printable(result.reason) == Printable(SystemErrorText(ERROR_PATH_NOT_FOUND)));
     CHECK(GetFileAttributesW(folder.c_str()) == INVALID_FILE_ATTRIBUTES);
 }
+
+}  // namespace tarvane::testing

@@ -7,25 +7,14 @@
 
 #include <vector>
 
-#include "shell/dialog_driver.h"
 #include "shell/file_dialog.h"
 #include "shell/file_dialog_win32.h"
-#include "support/window_driving_win32.h"
-#include "support/win32_files.h"
+#include "support/dialog_watcher_win32.h"
 #include "support/printable.h"
+#include "support/win32_files.h"
+#include "support/window_driving_win32.h"
 
-using tarvane::testing::Click;
-using tarvane::testing::ComboItems;
-using tarvane::testing::DialogDriver;
-using tarvane::testing::FileNameBox;
-using tarvane::testing::FileTypeShown;
-using tarvane::testing::FreshFolder;
-using tarvane::testing::OwnerWindow;
-using tarvane::testing::Printable;
-using tarvane::testing::SetText;
-using tarvane::testing::WindowText;
-using tarvane::testing::WriteWholeFile;
-
+namespace tarvane::testing {
 namespace {
 
 // What the dialog showed when it came up.
@@ -45,26 +34,25 @@ void Look(HWND dialog, Seen& seen) {
     seen.ownerEnabled = IsWindowEnabled(seen.owner) != FALSE;
 }
 
-DialogDriver Choose(const std::wstring& typed, Seen& seen) {
-    return DialogDriver([&seen, typed](HWND dialog) {
+DialogWatcher Choose(const std::wstring& typed, Seen& seen) {
+    return DialogWatcher([&seen, typed](HWND dialog) {
         Look(dialog, seen);
-        SetText(FileNameBox(dialog), typed);
-        Click(GetDlgItem(dialog, IDOK));
+        ChooseFile(dialog, typed);
     });
 }
 
-DialogDriver Cancel(Seen& seen) {
-    return DialogDriver([&seen](HWND dialog) {
+DialogWatcher Cancel(Seen& seen) {
+    return DialogWatcher([&seen](HWND dialog) {
         Look(dialog, seen);
-        Click(GetDlgItem(dialog, IDCANCEL));
+        CancelDialog(dialog);
     });
 }
 
 // The dialog as the main window holds it, with the prompt owned by the stand-in window.
 struct DialogUnderTest {
     OwnerWindow owner;
-    tarvane::Win32OpenFilePrompt prompt{owner.handle};
-    tarvane::CommonDialog dialog{prompt};
+    Win32OpenFilePrompt prompt{owner.handle};
+    CommonDialog dialog{prompt};
 };
 
 }  // namespace
@@ -88,9 +76,9 @@ TEST_CASE("A file chosen by name in the first folder comes back as its full path
     under.dialog.SetDialogTitle(L"Select SGA to be converted");
     under.dialog.SetFilter(row.filter);
     Seen seen;
-    DialogDriver driver = Choose(L"Data.sga", seen);
+    DialogWatcher driver = Choose(L"Data.sga", seen);
     under.dialog.ShowOpen();
-    REQUIRE(driver.Finish());
+    REQUIRE_NOTHROW(driver.Finish());
 
     CHECK(under.dialog.Confirmed());
     CHECK(Printable(under.dialog.FileName()) == Printable(folder + L"Data.sga"));
@@ -111,9 +99,9 @@ TEST_CASE("A typed full path outside the ANSI code page comes back intact", "[fi
     under.dialog.SetDialogTitle(L"Select SGA to be converted");
     under.dialog.SetFilter(L"SGA File (*.sga)|*.sga");
     Seen seen;
-    DialogDriver driver = Choose(file, seen);
+    DialogWatcher driver = Choose(file, seen);
     under.dialog.ShowOpen();
-    REQUIRE(driver.Finish());
+    REQUIRE_NOTHROW(driver.Finish());
 
     CHECK(under.dialog.Confirmed());
     CHECK(Printable(under.dialog.FileName()) == Printable(file));
@@ -129,25 +117,27 @@ TEST_CASE("A cancelled dialog keeps the file name it had", "[file dialog]") {
 
     SECTION("before any choice it stays empty") {
         Seen seen;
-        DialogDriver driver = Cancel(seen);
+        DialogWatcher driver = Cancel(seen);
         under.dialog.ShowOpen();
-        REQUIRE(driver.Finish());
+        REQUIRE_NOTHROW(driver.Finish());
         CHECK_FALSE(under.dialog.Confirmed());
         CHECK(under.dialog.FileName().empty());
         CHECK(Printable(seen.title) == "Archive.exe location");
     }
     SECTION("after a choice it keeps that choice") {
         Seen chosen;
-        DialogDriver choose = Choose(L"Archive.exe", chosen);
+        DialogWatcher choose = Choose(L"Archive.exe", chosen);
         under.dialog.ShowOpen();
-        REQUIRE(choose.Finish());
+        REQUIRE_NOTHROW(choose.Finish());
         REQUIRE(under.dialog.Confirmed());
 
         Seen cancelled;
-        DialogDriver cancel = Cancel(cancelled);
+        DialogWatcher cancel = Cancel(cancelled);
         under.dialog.ShowOpen();
-        REQUIRE(cancel.Finish());
+        REQUIRE_NOTHROW(cancel.Finish());
         CHECK_FALSE(under.dialog.Confirmed());
         CHECK(Printable(under.dialog.FileName()) == Printable(folder + L"Archive.exe"));
     }
 }
+
+}  // namespace tarvane::testing

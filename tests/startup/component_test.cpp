@@ -4,11 +4,8 @@
 #include "startup/component.h"
 #include "ui/fakes.h"
 
-namespace tarvane {
+namespace tarvane::testing {
 namespace {
-
-using testing::CallLog;
-using testing::FakeComponentPlatform;
 
 const std::wstring kSystem = L"C:\\Windows\\System32\\";
 const std::wstring kTarget = kSystem + L"COMDLG32.OCX";
@@ -110,4 +107,4 @@ TEST_CASE("Without a system folder nothing is looked up or dropped into the work
 }
 
 }  // namespace
-}  // namespace tarvane
+}  // namespace tarvane::testing

@@ -9,31 +9,21 @@
 #include <exception>
 #include <optional>
 
-#include "startup/app_run.h"
 #include "startup/component.h"
 #include "startup/special_folder.h"
 #include "startup/special_folder_win32.h"
+#include "support/tarvane_process_win32.h"
 #include "support/win32_files.h"
 #include "support/printable.h"
 
-using tarvane::testing::AppRun;
-using tarvane::testing::BuildFolder;
-using tarvane::testing::FileExists;
-using tarvane::testing::Printable;
-using tarvane::testing::ReadWholeFile;
-using tarvane::testing::RemoveTree;
-using tarvane::testing::RunUntilMainWindowCloses;
-using tarvane::testing::WriteWholeFile;
-
+namespace tarvane::testing {
 namespace {
 
 constexpr std::size_t kComponentBytes = 140288;
 constexpr DWORD kNotPlain = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
                             FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY;
 
-std::wstring ComponentPath() {
-    return tarvane::GetSpecialFolder(tarvane::kSystemFolderId) + tarvane::kComponentFileName;
-}
+std::wstring ComponentPath() { return GetSpecialFolder(kSystemFolderId) + kComponentFileName; }
 
 // What the build carrying a component has inside it, as the build generated it.
 std::string EmbeddedBlock() { return ReadWholeFile(BuildFolder() + L"test-component.bin"); }
@@ -78,19 +68,6 @@ FILETIME LongAgo() {
     FILETIME fileTime{};
     SystemTimeToFileTime(&time, &fileTime);
     return fileTime;
-}
-
-bool RemoveEntry(const std::wstring& path) {
-    if (Attributes(path) == INVALID_FILE_ATTRIBUTES) {
-        return true;
-    }
-    if (Attributes(path) & FILE_ATTRIBUTE_DIRECTORY) {
-        RemoveTree(path);
-    } else {
-        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileW(path.c_str());
-    }
-    return Attributes(path) == INVALID_FILE_ATTRIBUTES;
 }
 
 // Puts back a file as it was; runs while a failed case unwinds, so it reports nothing.
@@ -138,15 +115,33 @@ class SystemFolderEntryGuard {
     FILETIME written_{};
 };
 
-AppRun RunProgram(const wchar_t* exeName) {
-    const AppRun run = RunUntilMainWindowCloses(exeName);
-    for (const std::wstring& text : run.boxTexts) {
-        UNSCOPED_INFO("message box: " << Printable(text));
-    }
-    CHECK(run.endedByItself);
-    CHECK(run.exitCode == 0);
-    CHECK(run.mainWindowOpened);
-    return run;
+// The first-start question has Yes and No; any other box only has OK.
+std::wstring AnswerTo(const MessageBoxSeen& box) {
+    const bool asks = std::find(box.buttons.begin(), box.buttons.end(), L"No") != box.buttons.end();
+    return asks ? L"No" : L"OK";
+}
+
+// Runs a build of the program the way a user meets it: answers each box that comes up (No to
+// the first-start question), closes the main window once it shows, and waits for the end.
+void RunProgram(const wchar_t* exeName) {
+    const TarvaneProcess program(exeName);
+    bool mainWindowOpened = false;
+    const bool endedByItself = WaitUntil(
+        [&] {
+            if (const std::vector<HWND> boxes = program.Dialogs(); !boxes.empty()) {
+                const MessageBoxSeen box = ReadMessageBox(boxes.front());
+                UNSCOPED_INFO("message box: " << Printable(box.text));
+                Answer(box.handle, AnswerTo(box));
+            } else if (HWND main = program.MainWindow(); main != nullptr && IsWindowVisible(main)) {
+                mainWindowOpened = true;
+                PostMessageW(main, WM_CLOSE, 0, 0);
+            }
+            return !program.Running();
+        },
+        20000);
+    CHECK(endedByItself);
+    CHECK(program.ExitCode() == 0);
+    CHECK(mainWindowOpened);
 }
 
 }  // namespace
@@ -215,3 +210,5 @@ TEST_CASE("The program as shipped carries no component and writes none", "[compo
     RunProgram(L"Tarvane.exe");
     CHECK(Attributes(entry.Path()) == INVALID_FILE_ATTRIBUTES);
 }
+
+}  // namespace tarvane::testing

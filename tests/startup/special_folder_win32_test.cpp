@@ -9,8 +9,7 @@
 #include "support/win32_files.h"
 #include "support/printable.h"
 
-using tarvane::testing::Printable;
-
+namespace tarvane::testing {
 namespace {
 
 bool IsFolder(const std::wstring& path) {
@@ -34,7 +33,7 @@ std::wstring CommonAppDataFolder() {
 }  // namespace
 
 TEST_CASE("The system folder is the platform's, ending in exactly one backslash", "[special]") {
-    const std::wstring folder = tarvane::GetSpecialFolder(tarvane::kSystemFolderId);
+    const std::wstring folder = GetSpecialFolder(kSystemFolderId);
     CAPTURE(Printable(folder));
     CHECK(lstrcmpiW(folder.c_str(), (SystemDirectory() + L"\\").c_str()) == 0);
     REQUIRE(folder.size() >= 2);
@@ -43,7 +42,7 @@ TEST_CASE("The system folder is the platform's, ending in exactly one backslash"
 }
 
 TEST_CASE("The common application-data folder is the platform's, with its backslash", "[special]") {
-    const std::wstring folder = tarvane::GetSpecialFolder(tarvane::kCommonAppDataId);
+    const std::wstring folder = GetSpecialFolder(kCommonAppDataId);
     CAPTURE(Printable(folder));
     CHECK(lstrcmpiW(folder.c_str(), (CommonAppDataFolder() + L"\\").c_str()) == 0);
     REQUIRE(folder.size() >= 2);
@@ -55,7 +54,9 @@ TEST_CASE("Folders without a file-system path, and ids beyond 16 bits, give the 
           "[special]") {
     // "My Computer" is a shell folder with no path; 0x10000 + 37 would be the system folder if the
     // id were cut to 16 bits instead of refused.
-    const std::int32_t id = GENERATE(CSIDL_DRIVES, 0x10000 + tarvane::kSystemFolderId, -0x8001);
+    const std::int32_t id = GENERATE(CSIDL_DRIVES, 0x10000 + kSystemFolderId, -0x8001);
     CAPTURE(id);
-    CHECK(Printable(tarvane::GetSpecialFolder(id)).empty());
+    CHECK(Printable(GetSpecialFolder(id)).empty());
 }
+
+}  // namespace tarvane::testing

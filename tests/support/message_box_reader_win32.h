@@ -13,6 +13,9 @@ enum class BoxIcon { None, Error, Question, Warning, Information, Unrecognised }
 std::ostream& operator<<(std::ostream& out, BoxIcon icon);
 
 // What a message box shows. Button captions are without their access-key markers, left to right.
+// The buttons of a box that only informs.
+inline const std::vector<std::wstring> kOkOnly{L"OK"};
+
 struct MessageBoxSeen {
     HWND handle = nullptr;
     std::wstring title;

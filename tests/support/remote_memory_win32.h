@@ -5,12 +5,15 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <memory>
 
 namespace tarvane::testing {
 
 class RemoteMemory {
   public:
     RemoteMemory(HANDLE process, std::size_t size);
+    // In the process that owns the window, be it this one or another program.
+    RemoteMemory(HWND window, std::size_t size);
     ~RemoteMemory();
     RemoteMemory(const RemoteMemory&) = delete;
     RemoteMemory& operator=(const RemoteMemory&) = delete;
@@ -21,6 +24,11 @@ class RemoteMemory {
     void Read(void* bytes, std::size_t size, std::size_t offset = 0) const;
 
   private:
+    struct HandleCloser {
+        void operator()(HANDLE handle) const { CloseHandle(handle); }
+    };
+
+    std::unique_ptr<void, HandleCloser> openedProcess_;
     HANDLE process_;
     char* address_;
 };

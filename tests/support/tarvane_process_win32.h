@@ -12,10 +12,12 @@
 
 namespace tarvane::testing {
 
-// One run of a Tarvane build (Tarvane.exe unless named) from the build folder.
+// One run of a Tarvane build (Tarvane.exe unless named) from the build folder, with arguments
+// quoted as they must be.
 class TarvaneProcess {
   public:
-    explicit TarvaneProcess(const std::wstring& exeName = L"Tarvane.exe");
+    explicit TarvaneProcess(const std::wstring& exeName = L"Tarvane.exe",
+                            const std::wstring& arguments = L"");
     ~TarvaneProcess();
     TarvaneProcess(const TarvaneProcess&) = delete;
     TarvaneProcess& operator=(const TarvaneProcess&) = delete;
@@ -35,18 +37,6 @@ class TarvaneProcess {
     MessageBoxSeen WaitForMessageBox(const std::wstring& title) const;
     // True when no dialog of the program comes up within kSettleMs.
     bool NoDialogAppears() const;
-
-    // The folder browser: opens the tree item by item along itemPath, starting below the
-    // desktop, selects the last one and confirms it, as a user would, and waits until the
-    // browser is gone. An item matches by its text, or a drive by the "(C:)" its text ends with.
-    void ChooseFolder(HWND browser, const std::vector<std::wstring>& itemPath) const;
-
-    // The folder that a file-open dialog of the program shows.
-    std::wstring FileDialogFolder(HWND fileDialog) const;
-
-    // Tells a window of the program that it moved to a screen of this DPI, as Windows does when
-    // the user drags it to another monitor, and waits until the window has handled it.
-    void SendDpiChange(HWND window, int dpi) const;
 
     // The control of the program that has the keyboard focus.
     HWND Focus() const;

@@ -45,30 +45,39 @@ std::wstring FreshFolder(const std::wstring& name) {
     return folder;
 }
 
-void RemoveTree(const std::wstring& folder) {
-    std::wstring base = folder;
-    if (!base.empty() && base.back() != L'\\') {
-        base += L'\\';
-    }
+std::vector<std::wstring> EntriesIn(const std::wstring& folder) {
+    std::vector<std::wstring> names;
     WIN32_FIND_DATAW found;
-    const HANDLE search = FindFirstFileW((base + L"*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = found.cFileName;
-            if (name == L"." || name == L"..") {
-                continue;
-            }
-            const std::wstring path = base + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(path);
-            } else {
-                SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileW(path.c_str());
-            }
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
+    const HANDLE search = FindFirstFileW((folder + L"*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        return names;
+    }
+    do {
+        if (const std::wstring name = found.cFileName; name != L"." && name != L"..") {
+            names.push_back(name);
+        }
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return names;
+}
+
+void RemoveTree(const std::wstring& folder) {
+    const std::wstring base = folder.empty() || folder.back() == L'\\' ? folder : folder + L'\\';
+    for (const std::wstring& name : EntriesIn(base)) {
+        RemoveEntry(base + name);
     }
     RemoveDirectoryW(base.c_str());
+}
+
+bool RemoveEntry(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        RemoveTree(path);
+    } else if (attributes != INVALID_FILE_ATTRIBUTES) {
+        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW(path.c_str());
+    }
+    return GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES;
 }
 
 ScratchFolder::ScratchFolder(const std::wstring& name) : path_(FreshFolder(name)) {}

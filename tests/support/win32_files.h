@@ -16,8 +16,13 @@ std::wstring BuildFolder();
 // of the same name left from an earlier run is removed first.
 std::wstring FreshFolder(const std::wstring& name);
 
+// The names of the files and folders in a folder (with its trailing backslash).
+std::vector<std::wstring> EntriesIn(const std::wstring& folder);
 // Removes a folder and everything in it; a missing folder is fine.
 void RemoveTree(const std::wstring& folder);
+// Removes a file whatever its attributes, or a folder with everything in it; true when nothing is
+// left at path.
+bool RemoveEntry(const std::wstring& path);
 
 // A folder of a test case's own, removed with everything in it when this goes away, also when a
 // check fails and throws.

@@ -4,6 +4,7 @@
 #include <array>
 #include <stdexcept>
 
+#include "support/remote_memory_win32.h"
 #include "support/win32_files.h"
 
 namespace tarvane::testing {
@@ -87,6 +88,29 @@ std::wstring DescribeWindows(const std::vector<HWND>& windows) {
     return described;
 }
 
+std::vector<std::wstring> ChildTexts(HWND dialog, const wchar_t* className) {
+    std::vector<std::wstring> texts;
+    for (HWND child : ChildWindows(dialog)) {
+        if (lstrcmpiW(ClassNameOf(child).c_str(), className) == 0) {
+            texts.push_back(WindowText(child));
+        }
+    }
+    return texts;
+}
+
+std::vector<std::wstring> ComboItems(HWND combo) {
+    std::vector<std::wstring> items;
+    const LRESULT count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        std::wstring item(static_cast<std::size_t>(SendMessageW(combo, CB_GETLBTEXTLEN, i, 0)) + 1,
+                          L'\0');
+        item.resize(static_cast<std::size_t>(
+            SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item.data()))));
+        items.push_back(item);
+    }
+    return items;
+}
+
 bool DialogShowsText(HWND dialog, const std::wstring& text) {
     for (HWND child : ChildWindows(dialog)) {
         if (IsWindowVisible(child) && WindowText(child) == text) {
@@ -132,6 +156,22 @@ std::wstring FileTypeShown(HWND fileDialog) {
     return WindowText(GetDlgItem(fileDialog, kFileTypeBox));
 }
 
+std::wstring FileDialogFolder(HWND fileDialog) {
+    constexpr UINT kGetFolderPath = WM_USER + 0x0066;  // CDM_GETFOLDERPATH
+    constexpr std::size_t kPathChars = 32768;
+    const RemoteMemory remote(fileDialog, kPathChars * sizeof(wchar_t));
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(fileDialog, kGetFolderPath, kPathChars, remote.At(), SMTO_ABORTIFHUNG,
+                             kSendTimeoutMs, &length) ||
+        static_cast<LONG_PTR>(length) <= 0) {
+        FailDriving(L"the file dialog does not tell its folder");
+    }
+    std::wstring folder(kPathChars, L'\0');
+    remote.Read(folder.data(), folder.size() * sizeof(wchar_t));
+    folder.resize(folder.find(L'\0'));
+    return folder;
+}
+
 bool IsModalTo(HWND dialog, HWND window) {
     return GetWindow(dialog, GW_OWNER) == window && !IsWindowEnabled(window);
 }
@@ -166,6 +206,19 @@ void SetText(HWND control, const std::wstring& text) {
     if (!SendMessageTimeoutW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
                              SMTO_ABORTIFHUNG, kSendTimeoutMs, &result)) {
         FailDriving(L"the control does not answer WM_SETTEXT");
+    }
+}
+
+void SendDpiChange(HWND window, int dpi) {
+    constexpr UINT kDpiChanged = 0x02E0;  // WM_DPICHANGED
+    RECT suggested{};
+    GetWindowRect(window, &suggested);
+    const RemoteMemory remote(window, sizeof(suggested));
+    remote.Write(&suggested, sizeof(suggested));
+    DWORD_PTR ignored = 0;
+    if (!SendMessageTimeoutW(window, kDpiChanged, MAKEWPARAM(dpi, dpi), remote.At(),
+                             SMTO_ABORTIFHUNG, kSendTimeoutMs, &ignored)) {
+        FailDriving(L"the window does not answer a DPI change");
     }
 }
 

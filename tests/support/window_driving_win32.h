@@ -16,8 +16,6 @@ namespace tarvane::testing {
 inline constexpr unsigned kWaitMs = 10000;
 // How long a test watches for something that must not happen after an input.
 inline constexpr unsigned kSettleMs = 600;
-// A window that does not answer a sent message within this time counts as hung.
-inline constexpr UINT kSendTimeoutMs = 5000;
 
 // Ends the current driving step with this reason.
 [[noreturn]] void FailDriving(const std::wstring& reason);
@@ -34,6 +32,10 @@ std::wstring WithoutAccessKeys(std::wstring caption);
 // Class, caption and visibility of each window, for failure messages.
 std::wstring DescribeWindows(const std::vector<HWND>& windows);
 
+// The texts of the dialog's child windows of one class, in window order.
+std::vector<std::wstring> ChildTexts(HWND dialog, const wchar_t* className);
+// The items of a combo box.
+std::vector<std::wstring> ComboItems(HWND combo);
 // True when a visible control of the dialog shows exactly this text.
 bool DialogShowsText(HWND dialog, const std::wstring& text);
 // The visible push button of a dialog whose caption, without access-key markers, is this.
@@ -44,6 +46,8 @@ HWND DialogButton(HWND dialog, const std::wstring& caption);
 HWND FileNameBox(HWND fileDialog);
 // The file type that a file-open dialog offers, as its file type box shows it.
 std::wstring FileTypeShown(HWND fileDialog);
+// The folder that a file-open dialog shows.
+std::wstring FileDialogFolder(HWND fileDialog);
 
 // Waits until the dialog is gone and what its answer set off in the program has run, so that a
 // test can look at the outcome at once. Answer, ChooseFile and CancelDialog end with this wait.
@@ -67,6 +71,10 @@ void Click(HWND button);
 void PostCommand(HWND window, int commandId);
 // Replaces the text of an edit control.
 void SetText(HWND control, const std::wstring& text);
+
+// Tells a window that it moved to a screen of this DPI, as Windows does when the user drags it to
+// another monitor, and waits until the window has handled it.
+void SendDpiChange(HWND window, int dpi);
 
 // Keyboard input to the foreground window: the modifiers are held while key is pressed.
 void PressKey(WORD key, std::initializer_list<WORD> modifiers = {});

@@ -8,9 +8,6 @@
 namespace tarvane::testing {
 namespace {
 
-// A window that does not answer a sent message within this time counts as hung.
-constexpr UINT kTextTimeoutMs = 5000;
-
 struct Search {
     DWORD processId;  // 0: any process
     const wchar_t* className;
@@ -31,10 +28,6 @@ BOOL CALLBACK CheckWindow(HWND window, LPARAM context) {
     return TRUE;
 }
 
-HWND FirstOrNull(const std::vector<HWND>& windows) {
-    return windows.empty() ? nullptr : windows.front();
-}
-
 }  // namespace
 
 std::vector<HWND> TopLevelWindowsOf(DWORD processId, const wchar_t* className) {
@@ -43,16 +36,10 @@ std::vector<HWND> TopLevelWindowsOf(DWORD processId, const wchar_t* className) {
     return search.found;
 }
 
-HWND FindVisibleProcessWindow(DWORD processId, const wchar_t* className) {
-    Search search{processId, className, true, {}};
-    EnumWindows(CheckWindow, reinterpret_cast<LPARAM>(&search));
-    return FirstOrNull(search.found);
-}
-
 HWND FindVisibleThreadWindow(DWORD threadId, const wchar_t* className) {
     Search search{0, className, true, {}};
     EnumThreadWindows(threadId, CheckWindow, reinterpret_cast<LPARAM>(&search));
-    return FirstOrNull(search.found);
+    return search.found.empty() ? nullptr : search.found.front();
 }
 
 std::wstring ClassNameOf(HWND window) {
@@ -63,14 +50,14 @@ std::wstring ClassNameOf(HWND window) {
 
 std::wstring WindowText(HWND window) {
     DWORD_PTR length = 0;
-    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kTextTimeoutMs,
+    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs,
                              &length)) {
         throw std::runtime_error("the window does not answer WM_GETTEXTLENGTH");
     }
     std::wstring text(length + 1, L'\0');
     DWORD_PTR copied = 0;
     if (!SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                             SMTO_ABORTIFHUNG, kTextTimeoutMs, &copied)) {
+                             SMTO_ABORTIFHUNG, kSendTimeoutMs, &copied)) {
         throw std::runtime_error("the window does not answer WM_GETTEXT");
     }
     text.resize(copied);

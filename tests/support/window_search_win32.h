@@ -8,13 +8,15 @@
 
 namespace tarvane::testing {
 
+// A window that does not answer a sent message within this time counts as hung.
+inline constexpr UINT kSendTimeoutMs = 5000;
+
 // The class name every standard dialog and message box registers under.
 inline constexpr wchar_t kDialogClass[] = L"#32770";
 
 // Every top-level window of the process, visible or not, of the class (any class when null).
 std::vector<HWND> TopLevelWindowsOf(DWORD processId, const wchar_t* className);
 
-HWND FindVisibleProcessWindow(DWORD processId, const wchar_t* className);
 HWND FindVisibleThreadWindow(DWORD threadId, const wchar_t* className);
 
 std::wstring ClassNameOf(HWND window);

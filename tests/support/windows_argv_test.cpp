@@ -4,7 +4,7 @@
 
 #include "support/windows_argv.h"
 
-using tarvane::testing::ParseWindowsCommandLine;
+namespace tarvane::testing {
 using Args = std::vector<std::wstring>;
 
 TEST_CASE("The argument parser splits command lines as the C runtime does") {
@@ -28,3 +28,5 @@ TEST_CASE("The argument parser splits command lines as the C runtime does") {
         CHECK(ParseWindowsCommandLine(example.line) == example.expected);
     }
 }
+
+}  // namespace tarvane::testing

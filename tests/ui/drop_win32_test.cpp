@@ -21,12 +21,6 @@ POINT CentreOf(HWND control) {
 // Inside the frame's border, on none of its controls.
 constexpr POINT kOnFrame{8, 8};
 
-bool BoxesHold(const StartedProgram& started, const std::wstring& archive,
-               const std::wstring& output) {
-    return WindowText(started.Control(kTxtSGAPath)) == archive &&
-           WindowText(started.Control(kTxtSGBOut)) == output;
-}
-
 }  // namespace
 
 TEST_CASE("A drop fills the text box it lands on, or elsewhere each box with its kind",
@@ -77,7 +71,7 @@ TEST_CASE("A drop fills the text box it lands on, or elsewhere each box with its
     for (const Drop& drop : drops) {
         CAPTURE(drop.name);
         PostFileDrop(started.program.Process(), started.window, drop.point, drop.paths);
-        WaitUntil([&] { return BoxesHold(started, drop.archive, drop.output); });
+        WaitUntil([&] { return started.BoxesHold(drop.archive, drop.output); });
         CHECK(WindowText(started.Control(kTxtSGAPath)) == drop.archive);
         CHECK(WindowText(started.Control(kTxtSGBOut)) == drop.output);
         CHECK(started.program.Focus() == started.Control(drop.focus));
@@ -94,9 +88,9 @@ TEST_CASE("A drop while a message box is open changes nothing", "[ui][drop]") {
 
     PostFileDrop(started.program.Process(), started.window, kOnFrame,
                  {L"D:\\WW2Data.sga", L"C:\\"});
-    CHECK_FALSE(WaitUntil([&] { return !BoxesHold(started, L"", L""); }, kSettleMs));
+    CHECK_FALSE(WaitUntil([&] { return !started.BoxesHold(L"", L""); }, kSettleMs));
     Answer(help, L"OK");
-    CHECK_FALSE(WaitUntil([&] { return !BoxesHold(started, L"", L""); }, kSettleMs));
+    CHECK_FALSE(WaitUntil([&] { return !started.BoxesHold(L"", L""); }, kSettleMs));
 }
 
 }  // namespace tarvane::testing

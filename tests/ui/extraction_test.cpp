@@ -6,12 +6,9 @@
 #include "ui/extraction.h"
 #include "ui/fakes.h"
 
-namespace tarvane {
+namespace tarvane::testing {
 namespace {
 
-using testing::FakeWindow;
-using testing::IsErrorBox;
-using testing::ParseWindowsCommandLine;
 using Args = std::vector<std::wstring>;
 using Names = std::vector<std::string>;
 
@@ -50,8 +47,7 @@ TEST_CASE("Process checks the tool, the archive and the folder in order, reading
         if (c.storedTool) {
             window.settings.StoreArchiveTool(*c.storedTool);
         }
-        window.view.archive = c.archive;
-        window.view.output = c.folder;
+        window.view.Type(c.archive, c.folder);
 
         OnProcess(window.context);
 
@@ -87,8 +83,7 @@ TEST_CASE("With all three set, Process starts the tool on the two paths and says
         CAPTURE(c.name);
         FakeWindow window;
         window.settings.StoreArchiveTool(c.storedTool);
-        window.view.archive = c.archive;
-        window.view.output = c.folder;
+        window.view.Type(c.archive, c.folder);
         const std::wstring tool = ReadIniValue(window.settings, kPathsSection, kArchiveKey);
         window.log.Clear();
 
@@ -122,8 +117,7 @@ TEST_CASE("A double quote in a box is refused in an error box that names the box
         CAPTURE(Printable(c.archive), Printable(c.folder));
         FakeWindow window;
         window.settings.StoreArchiveTool(kTool);
-        window.view.archive = c.archive;
-        window.view.output = c.folder;
+        window.view.Type(c.archive, c.folder);
 
         OnProcess(window.context);
 
@@ -139,8 +133,7 @@ TEST_CASE("A double quote in a box is refused in an error box that names the box
 TEST_CASE("A start that fails is reported with the tool's path and the reason") {
     FakeWindow window;
     window.settings.StoreArchiveTool(kTool);
-    window.view.archive = kArchive;
-    window.view.output = kFolder;
+    window.view.Type(kArchive, kFolder);
     window.launcher.FailStarts(L"The system cannot find the file specified.");
 
     OnProcess(window.context);
@@ -158,8 +151,7 @@ TEST_CASE("A start that fails is reported with the tool's path and the reason") 
 TEST_CASE("Each press reads everything afresh and starts one more run") {
     FakeWindow window;
     window.settings.StoreArchiveTool(kTool);
-    window.view.archive = kArchive;
-    window.view.output = kFolder;
+    window.view.Type(kArchive, kFolder);
 
     OnProcess(window.context);
     OnProcess(window.context);
@@ -186,8 +178,7 @@ TEST_CASE("A command line longer than Windows can start is refused before anythi
         CAPTURE(over);
         FakeWindow window;
         window.settings.StoreArchiveTool(kTool);
-        window.view.archive = L"C:\\" + std::wstring(room - 3 + over, L'a');
-        window.view.output = folder;
+        window.view.Type(L"C:\\" + std::wstring(room - 3 + over, L'a'), folder);
 
         OnProcess(window.context);
 
@@ -207,4 +198,4 @@ TEST_CASE("A command line longer than Windows can start is refused before anythi
 }
 
 }  // namespace
-}  // namespace tarvane
+}  // namespace tarvane::testing

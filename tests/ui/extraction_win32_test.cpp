@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "support/folder_tree_win32.h"
 #include "support/win32_files.h"
 #include "ui/command_line.h"
 #include "ui/layout.h"
@@ -13,8 +14,6 @@
 
 namespace tarvane::testing {
 namespace {
-
-const std::vector<std::wstring> kOkOnly{L"OK"};
 
 // Presses Process and reads the one error box it must bring up; no second box may follow.
 std::wstring ErrorTextAfterProcess(const StartedProgram& started) {
@@ -28,12 +27,6 @@ std::wstring ErrorTextAfterProcess(const StartedProgram& started) {
     return box.text;
 }
 
-void FillBoxes(const StartedProgram& started, const std::wstring& archive,
-               const std::wstring& folder) {
-    SetText(started.Control(kTxtSGAPath), archive);
-    SetText(started.Control(kTxtSGBOut), folder);
-}
-
 }  // namespace
 
 TEST_CASE("Process checks the tool, the archive and the output folder in that order",
@@ -45,7 +38,7 @@ TEST_CASE("Process checks the tool, the archive and the output folder in that or
     StartedProgram started(std::nullopt);
 
     SECTION("no tool stored: only the tool's message, whatever the boxes hold") {
-        FillBoxes(started, L"C:\\in.sga", L"C:\\out");
+        started.FillBoxes(L"C:\\in.sga", L"C:\\out");
         CHECK(ErrorTextAfterProcess(started) == L"You must set your Archive.exe path first");
     }
     SECTION("tool stored, both boxes empty: only the archive's message") {
@@ -55,15 +48,15 @@ TEST_CASE("Process checks the tool, the archive and the output folder in that or
     }
     SECTION("tool and archive, no output folder: only the folder's message") {
         started.settings.StoreTool(toolFolder + L"Archive.exe");
-        FillBoxes(started, L"C:\\in.sga", L"");
+        started.FillBoxes(L"C:\\in.sga", L"");
         CHECK(ErrorTextAfterProcess(started) ==
               L"You must select an output path for the SGB and files");
     }
     SECTION("a double quote in a box is refused, naming the box") {
         started.settings.StoreTool(toolFolder + L"Archive.exe");
-        FillBoxes(started, L"C:\\in.sga\" -x \"", L"C:\\out");
+        started.FillBoxes(L"C:\\in.sga\" -x \"", L"C:\\out");
         CHECK_THAT(Printable(ErrorTextAfterProcess(started)), Catch::Contains("SGA In"));
-        FillBoxes(started, L"C:\\in.sga", L"C:\\out\" -x \"");
+        started.FillBoxes(L"C:\\in.sga", L"C:\\out\" -x \"");
         CHECK_THAT(Printable(ErrorTextAfterProcess(started)), Catch::Contains("SGB Out"));
     }
     CHECK(ReadToolCalls(toolFolder).empty());
@@ -92,7 +85,7 @@ TEST_CASE("A whole extraction starts the archive tool once a press with exactly 
         CAPTURE(extraction.name);
         InstallFakeTool(toolFolder, L"Archive.exe");
         const StartedProgram started(extraction.stored);
-        FillBoxes(started, extraction.archive, extraction.folder);
+        started.FillBoxes(extraction.archive, extraction.folder);
         const std::vector<std::wstring> expectedArgv{tool, L"-a", extraction.archive, L"-e",
                                                      extraction.folder};
 
@@ -129,8 +122,8 @@ TEST_CASE("A whole extraction done with the pickers alone reaches the archive to
     Click(started.Control(kCmdSGABrowse));
     ChooseFile(started.program.WaitForDialog(L"Select SGA to be converted"), archive);
     Click(started.Control(kCmdSGBBrowse));
-    started.program.ChooseFolder(started.program.WaitForDialog(L"Browse for Folder"),
-                                 {L"My Computer", L"C:", L"tarvane ui unpacked"});
+    ChooseFolder(started.program.WaitForDialog(L"Browse for Folder"),
+                 {L"My Computer", L"C:", L"tarvane ui unpacked"});
     Click(started.Control(kCmdGo));
 
     const std::vector<ToolCall> calls = WaitForToolCalls(toolFolder, 1);
@@ -151,12 +144,12 @@ TEST_CASE("Paths too long for one command line are refused; at the limit they ar
     const std::wstring folder = L"D:\\" + std::wstring(room / 2 - 3, L'o');
     const std::wstring archive = L"C:\\" + std::wstring(room - folder.size() - 3, L'a');
 
-    FillBoxes(started, archive + L"a", folder);
+    started.FillBoxes(archive + L"a", folder);
     CHECK_THAT(Printable(ErrorTextAfterProcess(started)), Catch::Contains("too long"));
     CHECK(WindowText(started.Control(kTxtSGAPath)) == archive + L"a");
     CHECK(ReadToolCalls(toolFolder).empty());
 
-    FillBoxes(started, archive, folder);
+    started.FillBoxes(archive, folder);
     Click(started.Control(kCmdGo));
     const std::vector<ToolCall> calls = WaitForToolCalls(toolFolder, 1);
     REQUIRE(calls.size() == 1);

@@ -36,6 +36,17 @@ inline std::ostream& operator<<(std::ostream& out, const Message& message) {
 
 namespace tarvane::testing {
 
+// The next of the answers a test scripted, in turn; none when they are used up.
+template <typename T>
+T NextAnswer(std::deque<T>& answers, T none) {
+    if (answers.empty()) {
+        return none;
+    }
+    T answer = std::move(answers.front());
+    answers.pop_front();
+    return answer;
+}
+
 struct Call {
     std::string what;
     std::wstring detail;
@@ -171,6 +182,12 @@ class FakeView final : public MainView {
         output = text;
     }
 
+    // What the user typed into the two boxes before the action.
+    void Type(std::wstring typedArchive, std::wstring typedOutput) {
+        archive = std::move(typedArchive);
+        output = std::move(typedOutput);
+    }
+
     std::wstring archive;
     std::wstring output;
 
@@ -184,12 +201,7 @@ class ScriptedOpenFilePrompt final : public OpenFilePrompt {
   public:
     std::optional<std::wstring> Ask(const OpenFileRequest& request) override {
         requests.push_back(request);
-        if (answers.empty()) {
-            return std::nullopt;
-        }
-        std::optional<std::wstring> answer = answers.front();
-        answers.pop_front();
-        return answer;
+        return NextAnswer(answers, std::optional<std::wstring>());
     }
 
     std::deque<std::optional<std::wstring>> answers;
@@ -247,12 +259,7 @@ class FakeFolderBrowser final : public FolderBrowser {
 
     std::wstring BrowseForFolder(const std::wstring& title) override {
         log_.Add("Folders.BrowseForFolder", title);
-        if (answers_.empty()) {
-            return L"";
-        }
-        std::wstring answer = answers_.front();
-        answers_.pop_front();
-        return answer;
+        return NextAnswer(answers_, std::wstring());
     }
 
   private:
@@ -316,13 +323,17 @@ inline bool IsErrorBox(const Message& message) {
 inline const std::set<std::string> kDialogSetUp{"Dialog.SetDialogTitle", "Dialog.SetInitDir",
                                                 "Dialog.SetFilter", "Dialog.ShowOpen"};
 
-// Everything one action of the main window works with, wired to one log.
-struct FakeWindow {
+// The window's boxes and the dialogs an action opens, wired to one log.
+struct FakeWindowParts {
     CallLog log;
     FakeView view{log};
     FakeFileDialog dialog{log};
     FakeFolderBrowser folders{log};
     FakeMessageBoxes boxes{log};
+};
+
+// Everything one action of the main window works with.
+struct FakeWindow : FakeWindowParts {
     FakeSettings settings{log};
     FakeLauncher launcher{log};
     MainContext context{view, dialog, folders, boxes, settings, launcher};

@@ -20,8 +20,6 @@ const std::wstring kUsageText =
     L"If you havent select Tools -> Set Archive.exe Path\r\n\r\n"
     L"Then select the SGA that you want to convert, then select the output path!";
 
-const std::vector<std::wstring> kOkOnly{L"OK"};
-
 }  // namespace
 
 TEST_CASE("F1 shows the usage text from anywhere in the window", "[ui][help][keyboard]") {
@@ -133,8 +131,7 @@ TEST_CASE("File > Exit and the Close button leave an extraction that is still ru
         {
             const FakeToolHeldOpen stillWorking(toolFolder);
             const StartedProgram started(toolFolder + L"Archive.exe");
-            SetText(started.Control(kTxtSGAPath), L"C:\\in.sga");
-            SetText(started.Control(kTxtSGBOut), L"C:\\out");
+            started.FillBoxes(L"C:\\in.sga", L"C:\\out");
             const std::size_t callsBefore = ReadToolCalls(toolFolder).size();
             Click(started.Control(kCmdGo));
             const std::vector<ToolCall> calls = WaitForToolCalls(toolFolder, callsBefore + 1);

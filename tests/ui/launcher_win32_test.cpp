@@ -15,20 +15,7 @@
 #include "ui/launcher_win32.h"
 #include "support/printable.h"
 
-using tarvane::testing::CallLog;
-using tarvane::testing::FakeFileDialog;
-using tarvane::testing::FakeFolderBrowser;
-using tarvane::testing::FakeMessageBoxes;
-using tarvane::testing::FakeView;
-using tarvane::testing::FreshFolder;
-using tarvane::testing::InstallFakeTool;
-using tarvane::testing::Printable;
-using tarvane::testing::ReadToolCalls;
-using tarvane::testing::RemoveTree;
-using tarvane::testing::ToolCall;
-using tarvane::testing::WaitForToolCalls;
-using tarvane::testing::WriteWholeFile;
-
+namespace tarvane::testing {
 namespace {
 
 const std::wstring kToolFolder = L"C:\\Tar Test\\";
@@ -54,27 +41,21 @@ class InstalledTools {
 };
 
 // One press of Process with the settings file holding storedTool and the boxes holding the rest.
-struct Press {
+struct Press : FakeWindowParts {
     Press(const std::wstring& storedTool, const std::wstring& archive, const std::wstring& output)
         : settings(FreshFolder(L"launcher") + L"tarvane.ini") {
-        REQUIRE(settings.Write(tarvane::kPathsSection, tarvane::kArchiveKey, storedTool).ok);
-        view.archive = archive;
-        view.output = output;
+        REQUIRE(settings.Write(kPathsSection, kArchiveKey, storedTool).ok);
+        view.Type(archive, output);
     }
     void Run() {
-        tarvane::MainContext context{view, dialog, folders, boxes, settings, launcher};
-        tarvane::OnProcess(context);
+        MainContext context{view, dialog, folders, boxes, settings, launcher};
+        OnProcess(context);
         CHECK_FALSE(log.Contains("Dialog.ShowOpen"));
         CHECK_FALSE(log.Contains("Folders.BrowseForFolder"));
     }
 
-    CallLog log;
-    tarvane::Win32SettingsFile settings;
-    FakeView view{log};
-    FakeFileDialog dialog{log};
-    FakeFolderBrowser folders{log};
-    FakeMessageBoxes boxes{log};
-    tarvane::ProcessLauncher launcher;
+    Win32SettingsFile settings;
+    ProcessLauncher launcher;
 };
 
 std::vector<std::string> PrintableAll(const std::vector<std::wstring>& texts) {
@@ -172,11 +153,13 @@ TEST_CASE("A tool that cannot be started is reported with its path and the syste
     press.Run();
 
     REQUIRE(press.boxes.shown.size() == 1);
-    const tarvane::Message& shown = press.boxes.shown[0];
+    const Message& shown = press.boxes.shown[0];
     CAPTURE(shown);
-    CHECK(tarvane::testing::IsErrorBox(shown));
+    CHECK(IsErrorBox(shown));
     CHECK(shown.text.find(row.tool) != std::wstring::npos);
-    CHECK(shown.text.find(tarvane::SystemErrorText(row.error)) != std::wstring::npos);
+    CHECK(shown.text.find(SystemErrorText(row.error)) != std::wstring::npos);
     CHECK(ReadToolCalls(kToolFolder).empty());
     CheckDecoyNeverRan();
 }
+
+}  // namespace tarvane::testing

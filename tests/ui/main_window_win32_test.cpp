@@ -157,9 +157,9 @@ TEST_CASE("At 192 DPI the window and every control are twice their size at 96 DP
 TEST_CASE("The window follows a change of DPI, there and back", "[ui][window][dpi]") {
     SeeRealPixels();
     const StartedProgram started;
-    started.program.SendDpiChange(started.window, 192);
+    SendDpiChange(started.window, 192);
     CheckScaledLayout(started, 2);
-    started.program.SendDpiChange(started.window, 96);
+    SendDpiChange(started.window, 96);
     CheckScaledLayout(started, 1);
 }
 
@@ -188,8 +188,7 @@ TEST_CASE("Enter and Esc in the text boxes start and close nothing", "[ui][windo
     const std::wstring& toolFolder = scratch.Path();
     InstallFakeTool(toolFolder, L"Archive.exe");
     StartedProgram started(toolFolder + L"Archive.exe");
-    SetText(started.Control(kTxtSGAPath), L"C:\\in.sga");
-    SetText(started.Control(kTxtSGBOut), L"C:\\out");
+    started.FillBoxes(L"C:\\in.sga", L"C:\\out");
     started.program.BringToFront(started.window);
 
     for (int box : {kTxtSGAPath, kTxtSGBOut}) {

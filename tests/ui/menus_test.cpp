@@ -7,10 +7,8 @@
 #include "ui/help.h"
 #include "ui/menus.h"
 
-namespace tarvane {
+namespace tarvane::testing {
 namespace {
-
-using testing::FakeWindow;
 
 // The identifiers the dialog manager sends for Enter and Esc.
 constexpr int kIdOk = 1;
@@ -88,8 +86,7 @@ TEST_CASE("Each button and menu command runs its own action") {
         CAPTURE(c.name);
         FakeWindow window;
         window.settings.StoreArchiveTool(LR"(C:\CoH\Archive.exe)");
-        window.view.archive = L"typed.sga";
-        window.view.output = L"typed folder";
+        window.view.Type(L"typed.sga", L"typed folder");
 
         CHECK(RouteCommand(c.id, window.context) == c.outcome);
 
@@ -112,12 +109,11 @@ TEST_CASE("Help and About show their own texts") {
 TEST_CASE("Process through the window starts the tool with what the boxes hold") {
     FakeWindow window;
     window.settings.StoreArchiveTool(LR"(C:\CoH\Archive.exe)");
-    window.view.archive = L"typed.sga";
-    window.view.output = L"typed folder";
+    window.view.Type(L"typed.sga", L"typed folder");
     RouteCommand(kCmdGo, window.context);
     REQUIRE(window.launcher.started.size() == 1);
     CHECK(window.launcher.started[0].program == LR"(C:\CoH\Archive.exe)");
 }
 
 }  // namespace
-}  // namespace tarvane
+}  // namespace tarvane::testing

@@ -4,12 +4,8 @@
 #include "ui/fakes.h"
 #include "ui/pickers.h"
 
-namespace tarvane {
+namespace tarvane::testing {
 namespace {
-
-using testing::Call;
-using testing::FakeWindow;
-using testing::kDialogSetUp;
 
 const std::vector<Call> kArchiveDialog{
     {"Dialog.SetInitDir", L"C:\\"},
@@ -24,8 +20,7 @@ TEST_CASE("The archive picker puts the chosen file into SGA In only") {
           std::wstring(L"D:\\Моды\\архив.sga"), std::wstring(L"E:\\模组\\data.SGA")}) {
         CAPTURE(Printable(chosen));
         FakeWindow window;
-        window.view.archive = L"typed.sga";
-        window.view.output = L"typed folder";
+        window.view.Type(L"typed.sga", L"typed folder");
         window.dialog.WillChoose(chosen);
 
         OnBrowseArchive(window.context);
@@ -65,8 +60,7 @@ TEST_CASE("The folder picker puts the chosen folder into SGB Out only, as the sh
           std::wstring(L"C:\\Распаковка"), std::wstring(L"D:\\出力 フォルダ")}) {
         CAPTURE(Printable(chosen));
         FakeWindow window;
-        window.view.archive = L"typed.sga";
-        window.view.output = L"typed folder";
+        window.view.Type(L"typed.sga", L"typed folder");
         window.folders.WillChoose(chosen);
 
         OnBrowseOutput(window.context);
@@ -92,4 +86,4 @@ TEST_CASE("A cancelled folder picker leaves SGB Out as it was") {
 }
 
 }  // namespace
-}  // namespace tarvane
+}  // namespace tarvane::testing

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "support/folder_tree_win32.h"
 #include "support/win32_files.h"
 #include "ui/layout.h"
 #include "ui/ui_driver.h"
@@ -22,7 +23,7 @@ TEST_CASE("The archive picker puts the chosen file into the archive box; a cance
 
     Click(started.Control(kCmdSGABrowse));
     const HWND first = started.program.WaitForDialog(L"Select SGA to be converted");
-    CHECK(started.program.FileDialogFolder(first) == L"C:\\");
+    CHECK(FileDialogFolder(first) == L"C:\\");
     CHECK(FileTypeShown(first) == L"SGA File (*.sga)");
     CHECK(IsModalTo(first, started.window));
     CancelDialog(first);
@@ -58,8 +59,8 @@ TEST_CASE(
     CHECK(WindowText(started.Control(kTxtSGBOut)) == L"C:\\typed output");
 
     Click(started.Control(kCmdSGBBrowse));
-    started.program.ChooseFolder(started.program.WaitForDialog(L"Browse for Folder"),
-                                 {L"My Computer", L"C:", L"tarvane ui output"});
+    ChooseFolder(started.program.WaitForDialog(L"Browse for Folder"),
+                 {L"My Computer", L"C:", L"tarvane ui output"});
     CHECK(WindowText(started.Control(kTxtSGBOut)) == output);
     CHECK(WindowText(started.Control(kTxtSGAPath)).empty());
 }

@@ -5,13 +5,8 @@
 #include "ui/pickers.h"
 #include "ui/tool_location.h"
 
-namespace tarvane {
+namespace tarvane::testing {
 namespace {
-
-using testing::Call;
-using testing::FakeWindow;
-using testing::IsErrorBox;
-using testing::kDialogSetUp;
 
 const Message kQuestion{L"You need to set your Archive.exe path\r\nwould you like to do that now?",
                         L"Tarvane", Buttons::YesNo, Icon::Question};
@@ -87,8 +82,7 @@ TEST_CASE("A cancel at the first start stores nothing, and the next start asks a
 TEST_CASE("Tools > Set Archive.exe Path stores the chosen file in quotes, replacing the old one") {
     FakeWindow window;
     window.settings.StoreArchiveTool(kStored);
-    window.view.archive = L"typed.sga";
-    window.view.output = L"typed folder";
+    window.view.Type(L"typed.sga", L"typed folder");
     window.dialog.WillChoose(kChosen);
 
     OnSetToolPath(window.context);
@@ -185,4 +179,4 @@ TEST_CASE("A path too long for the settings gets their message and the old value
 }
 
 }  // namespace
-}  // namespace tarvane
+}  // namespace tarvane::testing

@@ -68,7 +68,7 @@ TEST_CASE("The Archive.exe dialog opens in the game's folder and offers Archive.
     const GameFolder game;
     const auto checkDialog = [&](const TarvaneProcess& program) {
         const HWND dialog = program.WaitForDialog(kToolDialogTitle);
-        CHECK(program.FileDialogFolder(dialog) == game.path);
+        CHECK(FileDialogFolder(dialog) == game.path);
         CHECK(FileTypeShown(dialog) == L"Archive.exe");
         CancelDialog(dialog);
     };
@@ -130,8 +130,7 @@ TEST_CASE("Tools > Set Archive.exe Path stores the chosen file quoted; a cancel 
     const InstalledTool tool;
     const std::wstring oldTool = L"C:\\Old Place\\Archive.exe";
     const StartedProgram started(oldTool);
-    SetText(started.Control(kTxtSGAPath), L"C:\\typed.sga");
-    SetText(started.Control(kTxtSGBOut), L"C:\\typed out");
+    started.FillBoxes(L"C:\\typed.sga", L"C:\\typed out");
 
     SECTION("chosen from the menu") {
         PostCommand(started.window, kMnuToolsPath);
@@ -187,7 +186,7 @@ TEST_CASE("A store that cannot be made is reported, and the old value stays", "[
         ChooseFile(started.program.WaitForDialog(kToolDialogTitle), longTool);
         const MessageBoxSeen box = started.program.WaitForMessageBox(L"tarvane");
         CHECK(box.text == L"Can't write more than 255 characters for key or value.");
-        CHECK(box.buttons == std::vector<std::wstring>{L"OK"});
+        CHECK(box.buttons == kOkOnly);
         CHECK(box.icon == BoxIcon::None);
         Answer(box.handle, L"OK");
         CHECK(started.program.NoDialogAppears());
@@ -202,7 +201,7 @@ TEST_CASE("A store that cannot be made is reported, and the old value stays", "[
         ChooseFile(started.program.WaitForDialog(kToolDialogTitle), tool.path);
         const MessageBoxSeen box = started.program.WaitForMessageBox(L"Error");
         CHECK_THAT(Printable(box.text), Catch::Contains(Printable(started.settings.Path())));
-        CHECK(box.buttons == std::vector<std::wstring>{L"OK"});
+        CHECK(box.buttons == kOkOnly);
         CHECK(box.icon == BoxIcon::Error);
         Answer(box.handle, L"OK");
         CHECK(started.program.Running());

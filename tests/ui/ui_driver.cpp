@@ -1,5 +1,7 @@
 #include "ui/ui_driver.h"
 
+#include "ui/layout.h"
+
 namespace tarvane::testing {
 
 PreparedSettings::PreparedSettings(const std::optional<std::wstring>& tool) {
@@ -8,6 +10,15 @@ PreparedSettings::PreparedSettings(const std::optional<std::wstring>& tool) {
     } else {
         settings.Remove();
     }
+}
+
+void StartedProgram::FillBoxes(const std::wstring& archive, const std::wstring& output) const {
+    SetText(Control(kTxtSGAPath), archive);
+    SetText(Control(kTxtSGBOut), output);
+}
+
+bool StartedProgram::BoxesHold(const std::wstring& archive, const std::wstring& output) const {
+    return WindowText(Control(kTxtSGAPath)) == archive && WindowText(Control(kTxtSGBOut)) == output;
 }
 
 }  // namespace tarvane::testing

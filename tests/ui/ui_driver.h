@@ -25,6 +25,9 @@ struct StartedProgram : PreparedSettings {
         : PreparedSettings(tool), window(MainWindowAfterStart(program, !tool)) {}
 
     HWND Control(int id) const { return GetDlgItem(window, id); }
+    // Types into the two text boxes, the archive's and the output folder's.
+    void FillBoxes(const std::wstring& archive, const std::wstring& output) const;
+    bool BoxesHold(const std::wstring& archive, const std::wstring& output) const;
 
     TarvaneProcess program;
     HWND window;

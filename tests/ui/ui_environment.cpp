@@ -42,35 +42,6 @@ void SetLogPixels(const std::optional<DWORD>& dpi) {
     RegCloseKey(key);
 }
 
-// --- The settings file -------------------------------------------------------------------------
-
-// The program writes its settings as UTF-16 with a byte-order mark; older files are ANSI.
-std::wstring DecodeSettings(const std::string& bytes) {
-    if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
-        static_cast<unsigned char>(bytes[1]) == 0xFE) {
-        std::wstring text((bytes.size() - 2) / 2, L'\0');
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            text[i] = static_cast<wchar_t>(static_cast<unsigned char>(bytes[2 + 2 * i]) |
-                                           static_cast<unsigned char>(bytes[3 + 2 * i]) << 8);
-        }
-        return text;
-    }
-    const int size =
-        MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-    std::wstring text(static_cast<std::size_t>(size), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), size);
-    return text;
-}
-
-std::string EncodeSettings(const std::wstring& text) {
-    std::string bytes = "\xFF\xFE";
-    for (wchar_t c : text) {
-        bytes += static_cast<char>(c & 0xFF);
-        bytes += static_cast<char>((c >> 8) & 0xFF);
-    }
-    return bytes;
-}
-
 }  // namespace
 
 ScreenDpiSetting::ScreenDpiSetting(DWORD dpi) : saved_(LogPixels()) { SetLogPixels(dpi); }
@@ -104,14 +75,16 @@ void SettingsFileState::BlockWithFolder() const {
 }
 
 void SettingsFileState::StoreTool(const std::wstring& value) const {
-    WriteWholeFile(path_, EncodeSettings(L"[Paths]\r\nArchive=" + value + L"\r\n"));
+    WriteWholeFile(path_, ToUtf16File(L"[Paths]\r\nArchive=" + value + L"\r\n"));
 }
 
 std::optional<std::wstring> SettingsFileState::StoredTool() const {
     if (!FileExists(path_)) {
         return std::nullopt;
     }
-    const std::wstring text = DecodeSettings(ReadWholeFile(path_));
+    // The program writes its settings as UTF-16; older files are ANSI.
+    const std::string bytes = ReadWholeFile(path_);
+    const std::wstring text = FromUtf16File(bytes).value_or(FromCodePage(bytes, CP_ACP));
     const std::wstring key = L"Archive=";
     for (std::size_t line = 0; line < text.size();) {
         std::size_t end = text.find_first_of(L"\r\n", line);

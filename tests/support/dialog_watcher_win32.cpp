@@ -1,4 +1,4 @@
-#include "shell/dialog_driver.h"
+#include "support/dialog_watcher_win32.h"
 
 #include <stdexcept>
 
@@ -24,40 +24,59 @@ bool Closes(HWND dialog) {
 
 }  // namespace
 
-DialogDriver::DialogDriver(Action action)
+DialogWatcher::DialogWatcher(Action action)
     : action_(std::move(action)), dialogThread_(GetCurrentThreadId()) {
     watcher_ = CreateThread(nullptr, 0, Watch, this, 0, nullptr);
 }
 
-DialogDriver::~DialogDriver() { Finish(); }
+DialogWatcher::~DialogWatcher() { Wait(); }
 
-bool DialogDriver::Finish() {
-    if (watcher_ != nullptr) {
-        WaitForSingleObject(watcher_, INFINITE);
-        CloseHandle(watcher_);
-        watcher_ = nullptr;
+// The test thread owns the dialog's owner window: it answers the messages that the driving
+// functions send there (WaitUntilGone asks the owner whether it is done) while it waits.
+void DialogWatcher::Wait() {
+    if (watcher_ == nullptr) {
+        return;
     }
-    return acted_;
+    while (MsgWaitForMultipleObjects(1, &watcher_, FALSE, INFINITE, QS_SENDMESSAGE) ==
+           WAIT_OBJECT_0 + 1) {
+        MSG ignored;
+        PeekMessageW(&ignored, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
+    CloseHandle(watcher_);
+    watcher_ = nullptr;
 }
 
-DWORD WINAPI DialogDriver::Watch(void* self) {
-    auto* driver = static_cast<DialogDriver*>(self);
-    driver->acted_ = driver->WatchDialog();
+void DialogWatcher::Finish() {
+    Wait();
+    if (!acted_) {
+        std::wstring why = L"no dialog came up, or it was left open:";
+        for (const std::wstring& left : leftOpen_) {
+            why += L" [" + left + L"]";
+        }
+        throw std::runtime_error(ToUtf8(why));
+    }
+}
+
+DWORD WINAPI DialogWatcher::Watch(void* self) {
+    auto* watcher = static_cast<DialogWatcher*>(self);
+    watcher->acted_ = watcher->WatchDialog();
     return 0;
 }
 
-bool DialogDriver::WatchDialog() {
+bool DialogWatcher::WatchDialog() {
     HWND dialog = WaitForDialog(dialogThread_);
     if (dialog == nullptr) {
         return false;
     }
+    bool done = true;
     try {
         action_(dialog);
     } catch (const std::exception& failure) {
         // A driving step that could not be done: the dialog is cancelled below.
         leftOpen_.push_back(FromUtf8(failure.what()));
+        done = false;
     }
-    if (Closes(dialog)) {
+    if (done && Closes(dialog)) {
         return true;
     }
     CancelWhatIsLeft();
@@ -66,7 +85,7 @@ bool DialogDriver::WatchDialog() {
 
 // Left open, the dialog would hold the test thread for ever. A message box it raised (an error
 // about the typed name, say) sits on top of it and goes first.
-void DialogDriver::CancelWhatIsLeft() {
+void DialogWatcher::CancelWhatIsLeft() {
     constexpr int kMostDialogs = 4;
     for (int attempt = 0; attempt < kMostDialogs; ++attempt) {
         HWND dialog = FindVisibleThreadWindow(dialogThread_, kDialogClass);
@@ -92,28 +111,5 @@ OwnerWindow::OwnerWindow()
 }
 
 OwnerWindow::~OwnerWindow() { DestroyWindow(handle); }
-
-std::vector<std::wstring> ChildTexts(HWND dialog, const wchar_t* className) {
-    std::vector<std::wstring> texts;
-    for (HWND child : ChildWindows(dialog)) {
-        if (lstrcmpiW(ClassNameOf(child).c_str(), className) == 0) {
-            texts.push_back(WindowText(child));
-        }
-    }
-    return texts;
-}
-
-std::vector<std::wstring> ComboItems(HWND combo) {
-    std::vector<std::wstring> items;
-    const LRESULT count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        std::wstring item(static_cast<std::size_t>(SendMessageW(combo, CB_GETLBTEXTLEN, i, 0)) + 1,
-                          L'\0');
-        item.resize(static_cast<std::size_t>(
-            SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item.data()))));
-        items.push_back(item);
-    }
-    return items;
-}
 
 }  // namespace tarvane::testing

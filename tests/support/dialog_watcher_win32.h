@@ -1,7 +1,8 @@
 #pragma once
 // Works a modal dialog that the test thread is about to open, as a user would: a second thread
-// waits for the dialog to come up on the test thread, then acts on it (reads it, types, presses
-// buttons). Test assertions stay on the test thread: the action only records what it saw.
+// waits for the dialog to come up on the test thread, then acts on it through the same driving
+// functions that work another program's dialogs (window_driving_win32.h, folder_tree_win32.h).
+// Test assertions stay on the test thread: the action only records what it saw.
 #include <windows.h>
 
 #include <functional>
@@ -10,27 +11,24 @@
 
 namespace tarvane::testing {
 
-class DialogDriver {
+class DialogWatcher {
   public:
     using Action = std::function<void(HWND dialog)>;
 
     // Starts watching for a dialog of the calling thread.
-    explicit DialogDriver(Action action);
+    explicit DialogWatcher(Action action);
     // Waits for the watcher to finish.
-    ~DialogDriver();
-    DialogDriver(const DialogDriver&) = delete;
-    DialogDriver& operator=(const DialogDriver&) = delete;
+    ~DialogWatcher();
+    DialogWatcher(const DialogWatcher&) = delete;
+    DialogWatcher& operator=(const DialogWatcher&) = delete;
 
-    // Waits for the watcher; false when no dialog came up, or it had to be cancelled because the
-    // action did not close it.
-    bool Finish();
-
-    // What the dialogs that the watcher had to cancel said (caption and texts), and why a driving
-    // step of the action failed.
-    const std::vector<std::wstring>& LeftOpen() const { return leftOpen_; }
+    // Waits for the watcher; throws, saying why, when no dialog came up or it had to be cancelled
+    // because the action failed or did not close it.
+    void Finish();
 
   private:
     static DWORD WINAPI Watch(void* self);
+    void Wait();
     bool WatchDialog();
     void CancelWhatIsLeft();
 
@@ -38,6 +36,8 @@ class DialogDriver {
     DWORD dialogThread_;
     HANDLE watcher_ = nullptr;
     bool acted_ = false;
+    // What the dialogs that the watcher had to cancel said (caption and texts), and why a
+    // driving step of the action failed.
     std::vector<std::wstring> leftOpen_;
 };
 
@@ -51,11 +51,5 @@ class OwnerWindow {
 
     const HWND handle;
 };
-
-// The texts of the dialog's child windows of one class, in window order.
-std::vector<std::wstring> ChildTexts(HWND dialog, const wchar_t* className);
-
-// The items of a combo box.
-std::vector<std::wstring> ComboItems(HWND combo);
 
 }  // namespace tarvane::testing
