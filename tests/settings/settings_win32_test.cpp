@@ -113,16 +113,21 @@ TEST_CASE("An empty settings file becomes Unicode before the first write", "[set
     CHECK(ReadWholeFile(settings.path).substr(0, 2) == kUtf16Mark);
 }
 
-TEST_CASE("An existing ANSI settings file is read and updated in place", "[settings]") {
+TEST_CASE("An existing ANSI settings file stays ANSI while the path fits its code page",
+          "[settings]") {
     ScratchSettings settings(L"ansi");
-    WriteWholeFile(settings.path, "[Paths]\r\nArchive=\"C:\\Old Game\\Archive.exe\"\r\n");
+    const std::string other = ToCodePage(L"[Other]\r\nName=Café\r\n", CP_ACP);
+    WriteWholeFile(settings.path, other + "[Paths]\r\nArchive=\"C:\\Old Game\\Archive.exe\"\r\n");
     CHECK(settings.Read() == L"C:\\Old Game\\Archive.exe");
+    const std::wstring tool =
+        GENERATE(as<std::wstring>{}, L"C:\\New Game\\Archive.exe", L"C:\\Café Games\\Archive.exe");
+    CAPTURE(Printable(tool));
 
-    REQUIRE(settings.Write(L"C:\\New Game\\Archive.exe").ok());
-    CHECK(settings.Read() == L"C:\\New Game\\Archive.exe");
-    const std::string content = ReadWholeFile(settings.path);
-    CHECK(content.substr(0, 2) != kUtf16Mark);
-    CHECK(content.find("Archive=C:\\New Game\\Archive.exe") != std::string::npos);
+    REQUIRE(settings.Write(tool).ok());
+    CHECK(settings.Read() == tool);
+    // Byte for byte what it was, but for the new value: no mark, the other section untouched.
+    CHECK(ReadWholeFile(settings.path) ==
+          other + ToCodePage(L"[Paths]\r\nArchive=" + tool + L"\r\n", CP_ACP));
 }
 
 TEST_CASE("A write into a missing folder is reported as failed with the system's reason",
