@@ -6,11 +6,9 @@
 
 #include "ui/launcher_win32.h"
 #include "ui/main_context.h"
+#include "ui/window_parts_win32.h"
 
 namespace tarvane {
-
-// The main window's class, by which other programs (and the tests) find it.
-inline constexpr wchar_t kMainWindowClass[] = L"TarvaneMainWindow";
 
 // frmMain: the one window. It lays out its controls at the window's DPI and hands every button
 // and menu command to the portable actions; each message has its own OnXxx handler, given the

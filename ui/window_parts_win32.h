@@ -8,6 +8,8 @@
 
 namespace tarvane {
 
+// The main window's class, by which other programs (and the tests) find it.
+inline constexpr wchar_t kMainWindowClass[] = L"TarvaneMainWindow";
 inline constexpr wchar_t kMainWindowCaption[] = L"CoH Tarvane converter by Zembrith";
 // A fixed single border with the system menu and Close only: no sizing, no minimize or maximize.
 inline constexpr DWORD kMainWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
