@@ -20,7 +20,8 @@ class MainWindow final : public MainView {
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
-    // Creates the window, its controls and menus, hidden. On failure: the system's reason.
+    // Creates the window, its controls and menus, hidden. On failure: the reason in words, and no
+    // quit message left behind, so that a message box can still report it.
     bool Create(std::wstring& failure);
     // The load action: runs before the window is first shown.
     void Load();
@@ -59,6 +60,7 @@ class MainWindow final : public MainView {
     HINSTANCE instance_;
     SettingsFile& settings_;
     HWND window_ = nullptr;  // from WM_NCCREATE to WM_NCDESTROY
+    bool created_ = false;   // CreateWindowExW gave the window back
     HFONT font_ = nullptr;
     HACCEL accelerators_ = nullptr;
     HWND focusBeforeDeactivation_ = nullptr;
