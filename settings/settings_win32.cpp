@@ -61,7 +61,7 @@ ProfileWrite Win32SettingsFile::Write(const std::wstring& section, const std::ws
         return static_cast<DWORD>(ERROR_SUCCESS);
     });
     if (error != ERROR_SUCCESS) {
-        return {false, SystemErrorText(error)};
+        return {false, SystemErrorText(error, iniFilePath_)};
     }
     return {true, L""};
 }

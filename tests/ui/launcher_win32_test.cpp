@@ -157,7 +157,8 @@ TEST_CASE("A tool that cannot be started is reported with its path and the syste
     CAPTURE(shown);
     CHECK(IsErrorBox(shown));
     CHECK(shown.text.find(row.tool) != std::wstring::npos);
-    CHECK(shown.text.find(SystemErrorText(row.error)) != std::wstring::npos);
+    CHECK(shown.text.find(SystemErrorText(row.error, row.tool)) != std::wstring::npos);
+    CHECK(shown.text.find(L"%1") == std::wstring::npos);
     CHECK(ReadToolCalls(kToolFolder).empty());
     CheckDecoyNeverRan();
 }
