@@ -15,6 +15,7 @@ add_executable(unit_tests
     ui/layout_test.cpp
     ui/menus_test.cpp
     ui/pickers_test.cpp
+    ui/tool_approval_test.cpp
     ui/tool_location_test.cpp
 )
 target_link_libraries(unit_tests PRIVATE test_support)

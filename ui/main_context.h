@@ -7,6 +7,7 @@
 #include "shell/file_dialog.h"
 #include "shell/folder_browser.h"
 #include "ui/message.h"
+#include "ui/tool_approval.h"
 
 namespace tarvane {
 
@@ -39,6 +40,7 @@ struct MainContext {
     MessageBoxes& boxes;
     SettingsFile& settings;
     Launcher& launcher;
+    ToolApprovals& approvals;
 };
 
 }  // namespace tarvane

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "settings/file_owner_win32.h"
 #include "ui/launcher_win32.h"
 #include "ui/main_context.h"
 #include "ui/window_parts_win32.h"
@@ -65,6 +66,8 @@ class MainWindow final : public MainView {
     HACCEL accelerators_ = nullptr;
     HWND focusBeforeDeactivation_ = nullptr;
     ProcessLauncher launcher_;
+    Win32FileOwners owners_;
+    ToolApprovals approvals_{owners_};
     // dlgMain is one dialog for the window's whole life: the file last confirmed stays its
     // FileName from one action to the next.
     std::wstring dialogFileName_;

@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "settings/file_owner.h"
 #include "settings/settings.h"
 #include "shell/file_dialog.h"
 #include "shell/folder_browser.h"
@@ -313,6 +314,14 @@ class FakeLauncher final : public Launcher {
     std::optional<std::wstring> failReason_;
 };
 
+// Who owns the settings file, as Windows would tell; no owner is one that cannot be read (FAT).
+class FakeFileOwners final : public FileOwners {
+  public:
+    std::optional<FileOwnership> OwnerOf(const std::wstring&) override { return owner; }
+
+    std::optional<FileOwnership> owner;
+};
+
 // The style of every input error and failure report: OK only, the critical icon, title "Error".
 inline bool IsErrorBox(const Message& message) {
     return message.title == L"Error" && message.buttons == Buttons::Ok &&
@@ -336,7 +345,9 @@ struct FakeWindowParts {
 struct FakeWindow : FakeWindowParts {
     FakeSettings settings{log};
     FakeLauncher launcher{log};
-    MainContext context{view, dialog, folders, boxes, settings, launcher};
+    FakeFileOwners owners;
+    ToolApprovals approvals{owners};
+    MainContext context{view, dialog, folders, boxes, settings, launcher, approvals};
 };
 
 // The start-up's view of the machine: the system folder's answers in turn (the last one repeats),

@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "settings/file_owner_win32.h"
 #include "settings/settings_win32.h"
 #include "shell/system_error_win32.h"
 #include "support/win32_files.h"
@@ -48,7 +49,7 @@ struct Press : FakeWindowParts {
         view.Type(archive, output);
     }
     void Run() {
-        MainContext context{view, dialog, folders, boxes, settings, launcher};
+        MainContext context{view, dialog, folders, boxes, settings, launcher, approvals};
         OnProcess(context);
         CHECK_FALSE(log.Contains("Dialog.ShowOpen"));
         CHECK_FALSE(log.Contains("Folders.BrowseForFolder"));
@@ -56,6 +57,8 @@ struct Press : FakeWindowParts {
 
     Win32SettingsFile settings;
     ProcessLauncher launcher;
+    Win32FileOwners owners;
+    ToolApprovals approvals{owners};
 };
 
 std::vector<std::string> PrintableAll(const std::vector<std::wstring>& texts) {

@@ -1,0 +1,36 @@
+#include "ui/tool_approval.h"
+
+#include <algorithm>
+
+namespace tarvane {
+
+bool ToolApprovals::MayStart(const std::wstring& tool, const std::wstring& settingsFile,
+                             MessageBoxes& boxes) {
+    if (std::find(approved_.begin(), approved_.end(), tool) != approved_.end()) {
+        return true;
+    }
+    const std::optional<FileOwnership> ownership = owners_.OwnerOf(settingsFile);
+    if (!ownership || !OwnedByAnotherUser(*ownership)) {
+        return true;
+    }
+    if (boxes.Show(OtherOwnerQuestion(tool, settingsFile, ownership->ownerAccount)) !=
+        Answer::Yes) {
+        return false;
+    }
+    approved_.push_back(tool);
+    return true;
+}
+
+Message OtherOwnerQuestion(const std::wstring& tool, const std::wstring& settingsFile,
+                           const std::wstring& owner) {
+    Message question{L"Process is about to start this program as the archive tool:\r\n" + tool +
+                         L"\r\n\r\nIt is named in the settings file\r\n" + settingsFile +
+                         L"\r\nwhich belongs to " + owner +
+                         L", another user of this computer, who can name any program there."
+                         L"\r\n\r\nStart it only if you trust this program. Start it now?",
+                     L"Tarvane", Buttons::YesNo, Icon::Warning};
+    question.noIsDefault = true;
+    return question;
+}
+
+}  // namespace tarvane
