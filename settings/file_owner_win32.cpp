@@ -4,8 +4,6 @@
 #include <aclapi.h>
 #include <sddl.h>
 
-#include <vector>
-
 namespace tarvane {
 namespace {
 
@@ -29,7 +27,11 @@ std::wstring AccountName(PSID sid) {
     if (!LookupAccountSidW(nullptr, sid, name, &nameChars, domain, &domainChars, &use)) {
         return SidText(sid);
     }
-    return domainChars > 0 ? std::wstring(domain) + L"\\" + name : std::wstring(name);
+    std::wstring account(domain);
+    if (!account.empty()) {
+        account += L'\\';
+    }
+    return account + name;
 }
 
 std::wstring CurrentUserSid() {
@@ -37,13 +39,15 @@ std::wstring CurrentUserSid() {
     if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) {
         return L"";
     }
+    // A SID has at most 15 sub-authorities: the user and its SID fit here whoever the user is.
+    union {
+        TOKEN_USER user;
+        BYTE bytes[sizeof(TOKEN_USER) + SECURITY_MAX_SID_SIZE];
+    } buffer;
     DWORD size = 0;
-    GetTokenInformation(token, TokenUser, nullptr, 0, &size);
-    std::vector<TOKEN_USER> user(size / sizeof(TOKEN_USER) + 1);
     std::wstring sid;
-    if (GetTokenInformation(token, TokenUser, user.data(),
-                            static_cast<DWORD>(user.size() * sizeof(TOKEN_USER)), &size)) {
-        sid = SidText(user.front().User.Sid);
+    if (GetTokenInformation(token, TokenUser, &buffer, sizeof(buffer), &size)) {
+        sid = SidText(buffer.user.User.Sid);
     }
     CloseHandle(token);
     return sid;
@@ -63,17 +67,19 @@ std::optional<FileOwnership> Win32FileOwners::OwnerOf(const std::wstring& path) 
     const DWORD error = GetSecurityInfo(file, SE_FILE_OBJECT, OWNER_SECURITY_INFORMATION, &owner,
                                         nullptr, nullptr, nullptr, &descriptor);
     CloseHandle(file);
-    std::optional<FileOwnership> found;
+    FileOwnership found;
     if (error == ERROR_SUCCESS && owner != nullptr) {
-        found = FileOwnership{SidText(owner), L"", CurrentUserSid()};
-        if (found->ownerSid.empty()) {
-            found.reset();
-        } else if (OwnedByAnotherUser(*found)) {
-            // Naming an account can ask a domain controller: only for the question that shows it.
-            found->ownerAccount = AccountName(owner);
+        found.ownerSid = SidText(owner);
+        found.currentUserSid = CurrentUserSid();
+        // Naming an account can ask a domain controller: only for the question that shows it.
+        if (!found.ownerSid.empty() && OwnedByAnotherUser(found)) {
+            found.ownerAccount = AccountName(owner);
         }
     }
     LocalFree(descriptor);
+    if (found.ownerSid.empty()) {
+        return std::nullopt;
+    }
     return found;
 }
 

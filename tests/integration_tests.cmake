@@ -52,4 +52,5 @@ tarvane_add_integration_test(integration_shell
 
 tarvane_add_integration_test(integration_window
     ui/main_window_creation_win32_test.cpp
+    ui/message_win32_test.cpp
 )

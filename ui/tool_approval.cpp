@@ -13,21 +13,18 @@ bool ToolApprovals::MayStart(const std::wstring& tool, const std::wstring& setti
     if (!ownership || !OwnedByAnotherUser(*ownership)) {
         return true;
     }
-    if (boxes.Show(OtherOwnerQuestion(tool, settingsFile, ownership->ownerAccount)) !=
-        Answer::Yes) {
+    if (boxes.Show(OtherOwnerQuestion(tool, ownership->ownerAccount)) != Answer::Yes) {
         return false;
     }
     approved_.push_back(tool);
     return true;
 }
 
-Message OtherOwnerQuestion(const std::wstring& tool, const std::wstring& settingsFile,
-                           const std::wstring& owner) {
+Message OtherOwnerQuestion(const std::wstring& tool, const std::wstring& owner) {
     Message question{L"Process is about to start this program as the archive tool:\r\n" + tool +
-                         L"\r\n\r\nIt is named in the settings file\r\n" + settingsFile +
-                         L"\r\nwhich belongs to " + owner +
-                         L", another user of this computer, who can name any program there."
-                         L"\r\n\r\nStart it only if you trust this program. Start it now?",
+                         L"\r\n\r\nThe settings file that names it belongs to " + owner +
+                         L", another user of this computer, who can name any program there. "
+                         L"Start it only if you trust it.\r\n\r\nStart it now?",
                      L"Tarvane", Buttons::YesNo, Icon::Warning};
     question.noIsDefault = true;
     return question;

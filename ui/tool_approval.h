@@ -24,7 +24,6 @@ class ToolApprovals {
 };
 
 // Yes or No, with the warning icon and No as the default.
-Message OtherOwnerQuestion(const std::wstring& tool, const std::wstring& settingsFile,
-                           const std::wstring& owner);
+Message OtherOwnerQuestion(const std::wstring& tool, const std::wstring& owner);
 
 }  // namespace tarvane
