@@ -26,7 +26,6 @@ tarvane_add_app(TarvaneWithComponent ${test_component_file})
 
 tarvane_add_integration_test(integration_startup_settings
     settings/file_encoding_win32_test.cpp
-    settings/file_owner_win32_test.cpp
     settings/settings_win32_test.cpp
     startup/component_win32_test.cpp
     startup/special_folder_win32_test.cpp

@@ -42,6 +42,7 @@ class InstalledTools {
 };
 
 // One press of Process with the settings file holding storedTool and the boxes holding the rest.
+// The file is this user's own, as Windows makes it, so its owner brings no question.
 struct Press : FakeWindowParts {
     Press(const std::wstring& storedTool, const std::wstring& archive, const std::wstring& output)
         : settings(FreshFolder(L"launcher") + L"tarvane.ini") {
