@@ -7,7 +7,7 @@
 #include "ui/dpi_win32.h"
 #include "ui/drop_win32.h"
 #include "ui/layout.h"
-#include "ui/menus.h"
+#include "ui/commands.h"
 #include "ui/message_win32.h"
 #include "ui/tool_location.h"
 #include "ui/window_parts_win32.h"

@@ -10,7 +10,7 @@
 
 #include "support/win32_files.h"
 #include "ui/help.h"
-#include "ui/layout.h"
+#include "ui/window_description.h"
 #include "ui/ui_driver.h"
 
 namespace tarvane::testing {
