@@ -1,7 +1,6 @@
 #pragma once
 // What the main window's actions work with. The Win32 window provides the real pieces; the unit
 // tests provide fakes, so every action can be checked without a window.
-#include <optional>
 #include <string>
 
 #include "settings/settings.h"
@@ -40,8 +39,8 @@ class PathForms {
     virtual ~PathForms() = default;
     // True when the ANSI code page holds text exactly, without best-fit look-alikes.
     virtual bool FitsAnsiCodePage(const std::wstring& text) = 0;
-    // The short form of an existing file or folder's path; nothing when none can be had.
-    virtual std::optional<std::wstring> ShortForm(const std::wstring& path) = 0;
+    // The short form of an existing file or folder's path; "" when none can be had.
+    virtual std::wstring ShortForm(const std::wstring& path) = 0;
 };
 
 struct MainContext {

@@ -10,7 +10,7 @@ bool Win32PathForms::FitsAnsiCodePage(const std::wstring& text) {
     return tarvane::FitsAnsiCodePage(text);
 }
 
-std::optional<std::wstring> Win32PathForms::ShortForm(const std::wstring& path) {
+std::wstring Win32PathForms::ShortForm(const std::wstring& path) {
     std::wstring form(MAX_PATH, L'\0');
     // The answer counts the terminating NUL when the buffer was too small; a second round covers
     // a folder renamed in between.
@@ -18,7 +18,7 @@ std::optional<std::wstring> Win32PathForms::ShortForm(const std::wstring& path) 
         const DWORD chars =
             GetShortPathNameW(path.c_str(), form.data(), static_cast<DWORD>(form.size() + 1));
         if (chars == 0) {
-            return std::nullopt;
+            return L"";
         }
         if (chars <= form.size()) {
             form.resize(chars);
@@ -26,7 +26,7 @@ std::optional<std::wstring> Win32PathForms::ShortForm(const std::wstring& path) 
         }
         form.resize(chars);
     }
-    return std::nullopt;
+    return L"";
 }
 
 }  // namespace tarvane

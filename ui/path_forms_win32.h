@@ -7,7 +7,7 @@ namespace tarvane {
 class Win32PathForms final : public PathForms {
   public:
     bool FitsAnsiCodePage(const std::wstring& text) override;
-    std::optional<std::wstring> ShortForm(const std::wstring& path) override;
+    std::wstring ShortForm(const std::wstring& path) override;
 };
 
 }  // namespace tarvane

@@ -326,9 +326,9 @@ class FakePathForms final : public PathForms {
         }
         return true;
     }
-    std::optional<std::wstring> ShortForm(const std::wstring& path) override {
+    std::wstring ShortForm(const std::wstring& path) override {
         const auto found = shortForms.find(path);
-        return found == shortForms.end() ? std::nullopt : std::optional(found->second);
+        return found == shortForms.end() ? L"" : found->second;
     }
 
     std::map<std::wstring, std::wstring> shortForms;
