@@ -1,6 +1,7 @@
 #include "settings/file_encoding_win32.h"
 
 #include "settings/file_encoding.h"
+#include "shell/ansi_code_page_win32.h"
 #include "shell/decimal_text.h"
 
 namespace tarvane {
@@ -112,17 +113,6 @@ DWORD ConvertToUnicode(const std::wstring& path, const std::string& ansiBytes) {
 }
 
 }  // namespace
-
-bool FitsAnsiCodePage(const std::wstring& text) {
-    if (GetACP() == CP_UTF8 || text.empty()) {
-        return true;
-    }
-    BOOL usedDefault = FALSE;
-    const int bytes =
-        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(),
-                            static_cast<int>(text.size()), nullptr, 0, nullptr, &usedDefault);
-    return bytes > 0 && !usedDefault;
-}
 
 DWORD PrepareToHold(const std::wstring& path, const std::wstring& text) {
     // A second round covers another copy of the program creating the file first.

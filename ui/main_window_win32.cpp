@@ -142,7 +142,7 @@ void MainWindow::RunAction(HWND owner, Action action) {
     Win32OpenFilePrompt prompt(owner);
     CommonDialog dialog(prompt, dialogFileName_);
     ShellFolderBrowser folders(owner);
-    MainContext context{*this, dialog, folders, boxes, settings_, launcher_};
+    MainContext context{*this, dialog, folders, boxes, settings_, launcher_, pathForms_};
     action(context);
     dialogFileName_ = dialog.FileName();
 }

@@ -6,6 +6,7 @@
 
 #include "ui/launcher_win32.h"
 #include "ui/main_context.h"
+#include "ui/path_forms_win32.h"
 #include "ui/window_parts_win32.h"
 
 namespace tarvane {
@@ -63,6 +64,7 @@ class MainWindow final : public MainView {
     HACCEL accelerators_ = nullptr;
     HWND focusBeforeDeactivation_ = nullptr;
     ProcessLauncher launcher_;
+    Win32PathForms pathForms_;
     // dlgMain is one dialog for the window's whole life: the file last confirmed stays its
     // FileName from one action to the next.
     std::wstring dialogFileName_;

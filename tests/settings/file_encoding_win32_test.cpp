@@ -6,6 +6,7 @@
 
 #include "settings/file_encoding_win32.h"
 #include "settings/settings_win32.h"
+#include "shell/ansi_code_page_win32.h"
 #include "support/scratch_settings_win32.h"
 #include "support/tarvane_process_win32.h"
 #include "support/win32_files.h"

@@ -313,6 +313,27 @@ class FakeLauncher final : public Launcher {
     std::optional<std::wstring> failReason_;
 };
 
+// The platform's view of paths as Windows gives it with code page 1252 (Western European) and
+// short names on: only the paths the test made exist, each with the short form it gave.
+class FakePathForms final : public PathForms {
+  public:
+    bool FitsAnsiCodePage(const std::wstring& text) override {
+        for (const wchar_t c : text) {
+            // ASCII and Latin-1's letters; the rest of 1252 never appears in these tests.
+            if (c >= 0x80 && (c < 0xA0 || c > 0xFF)) {
+                return false;
+            }
+        }
+        return true;
+    }
+    std::wstring ShortForm(const std::wstring& path) override {
+        const auto found = shortForms.find(path);
+        return found == shortForms.end() ? L"" : found->second;
+    }
+
+    std::map<std::wstring, std::wstring> shortForms;
+};
+
 // The style of every input error and failure report: OK only, the critical icon, title "Error".
 inline bool IsErrorBox(const Message& message) {
     return message.title == L"Error" && message.buttons == Buttons::Ok &&
@@ -336,7 +357,8 @@ struct FakeWindowParts {
 struct FakeWindow : FakeWindowParts {
     FakeSettings settings{log};
     FakeLauncher launcher{log};
-    MainContext context{view, dialog, folders, boxes, settings, launcher};
+    FakePathForms paths;
+    MainContext context{view, dialog, folders, boxes, settings, launcher, paths};
 };
 
 // The start-up's view of the machine: the system folder's answers in turn (the last one repeats),
