@@ -8,9 +8,6 @@
 namespace tarvane {
 namespace {
 
-// Other copies of the program may be reading or replacing the file at the same time.
-constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
-
 // The attributes a converted file takes over; read-only never gets this far.
 constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
                                   FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
@@ -36,11 +33,6 @@ class FileHandle {
     HANDLE handle_;
 };
 
-HANDLE OpenToRead(const std::wstring& path) {
-    return CreateFileW(path.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
-                       FILE_ATTRIBUTE_NORMAL, nullptr);
-}
-
 DWORD ReadBytes(HANDLE file, std::string& bytes) {
     DWORD read = 0;
     if (!bytes.empty() &&
@@ -58,7 +50,7 @@ struct FileStart {
 };
 
 FileStart ReadStart(const std::wstring& path) {
-    FileHandle file(OpenToRead(path));
+    FileHandle file(OpenSharedToRead(path));
     if (!file.valid()) {
         const DWORD error = GetLastError();
         return {error == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : error, FileEncoding::Missing};
@@ -214,7 +206,7 @@ std::string UnicodeContent(FileEncoding encoding, std::string_view bytes) {
 // the user's way of saying it must not change; not every system refuses to rename over one, so
 // the conversion asks first.
 DWORD ReadToConvert(const std::wstring& path, std::string& bytes, Replaced& old) {
-    FileHandle file(OpenToRead(path));
+    FileHandle file(OpenSharedToRead(path));
     BY_HANDLE_FILE_INFORMATION about{};
     if (!file.valid() || !GetFileInformationByHandle(file.get(), &about)) {
         return GetLastError();
@@ -249,6 +241,12 @@ DWORD ConvertToUnicode(const std::wstring& path) {
 }
 
 }  // namespace
+
+HANDLE OpenSharedToRead(const std::wstring& path) {
+    return CreateFileW(path.c_str(), GENERIC_READ,
+                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
 
 bool FitsAnsiCodePage(const std::wstring& text) {
     if (GetACP() == CP_UTF8 || text.empty()) {

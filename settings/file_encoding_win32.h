@@ -5,6 +5,10 @@
 
 namespace tarvane {
 
+// Opens the settings file to read, sharing it every way: other copies of the program may be
+// reading or replacing it at the same time. INVALID_HANDLE_VALUE and the last error on failure.
+HANDLE OpenSharedToRead(const std::wstring& path);
+
 // True when text can be written in the ANSI code page exactly: no default character and no
 // best-fit look-alike. Where the ANSI code page is UTF-8, everything fits.
 bool FitsAnsiCodePage(const std::wstring& text);

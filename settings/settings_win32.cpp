@@ -58,9 +58,7 @@ ProfileWrite Win32SettingsFile::Delete(const std::wstring& section, const std::w
 }
 
 FileAccess Win32SettingsFile::Access() {
-    const HANDLE file = CreateFileW(iniFilePath_.c_str(), GENERIC_READ,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE file = OpenSharedToRead(iniFilePath_);
     if (file != INVALID_HANDLE_VALUE) {
         CloseHandle(file);
         return FileAccess::Readable;

@@ -127,11 +127,12 @@ class FakeSettings final : public SettingsFile {
     std::wstring Read(const std::wstring& section, const std::wstring& key,
                       std::size_t bufferChars) override {
         log_.Add("Settings.Read", section + L"/" + key);
-        held_ = heldReads_-- > 0;
-        const std::optional<std::wstring> raw = Raw(section, key);
+        held_ = heldReads_ > 0;
         if (held_) {
+            --heldReads_;
             return L"";
         }
+        const std::optional<std::wstring> raw = Raw(section, key);
         if (!raw || bufferChars == 0) {
             return L"";
         }
