@@ -39,15 +39,6 @@ TEST_CASE("Only UTF-16LE files are written as they are; ANSI ones while the valu
     CHECK(PreparationFor(FileEncoding::Utf8, true) == ConvertToUnicode);
     CHECK(PreparationFor(FileEncoding::Ansi, true) == None);
     CHECK(PreparationFor(FileEncoding::Ansi, false) == ConvertToUnicode);
-    CHECK(MarkBytes(FileEncoding::Utf8) == 3);
-    CHECK(MarkBytes(FileEncoding::Utf16Be) == 2);
-    CHECK(MarkBytes(FileEncoding::Ansi) == 0);
-}
-
-TEST_CASE("A UTF-16BE file's units are turned round, each kept") {
-    CHECK(Utf16LeFromBigEndian(std::string("\0[\x04\x16\xD8\x3D\xDE\x00\0\n", 10)) ==
-          std::string("\xFF\xFE[\0\x16\x04\x3D\xD8\x00\xDE\n\0", 12));
-    CHECK(Utf16LeFromBigEndian(std::string("\0[\0", 3)) == std::string("\xFF\xFE[\0", 4));
 }
 
 TEST_CASE("The converted file keeps every line, line end and character") {
