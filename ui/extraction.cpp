@@ -27,7 +27,7 @@ void ReportStartFailure(MainContext& context, const std::wstring& tool,
 }  // namespace
 
 void OnProcess(MainContext& context) {
-    const std::wstring tool = ReadIniValue(context.settings, kPathsSection, kArchiveKey);
+    const std::wstring tool = ReadIniValueSettled(context.settings, kPathsSection, kArchiveKey);
     if (tool.empty()) {
         context.boxes.Show(ErrorMessage(L"You must set your Archive.exe path first"));
         return;

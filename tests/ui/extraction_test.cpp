@@ -290,5 +290,28 @@ TEST_CASE("A command line longer than Windows can start is refused before anythi
     }
 }
 
+TEST_CASE("Process waits out another copy holding the settings file before calling it not set") {
+    struct Case {
+        int heldReads;
+        std::size_t started;
+        unsigned pausedMs;
+    };
+    // Held for two reads: found on the third. Held for good: about 200 ms, then "not set".
+    const Case cases[] = {{2, 1, 50}, {1000, 0, 200}};
+    for (const Case& c : cases) {
+        CAPTURE(c.heldReads);
+        FakeWindow window;
+        window.settings.StoreArchiveTool(kTool);
+        window.settings.HeldForReads(c.heldReads);
+        window.view.Type(kArchive, kFolder);
+
+        OnProcess(window.context);
+
+        CHECK(window.launcher.started.size() == c.started);
+        CHECK(window.settings.pausedMs == c.pausedMs);
+        CHECK(window.boxes.shown.size() == 1 - c.started);
+    }
+}
+
 }  // namespace
 }  // namespace tarvane::testing

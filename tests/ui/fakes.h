@@ -120,10 +120,18 @@ class FakeSettings final : public SettingsFile {
         writesBeforeOthers_ = writes;
         othersValue_ = std::move(othersValue);
     }
+    // Another program holds the file, as a copy replacing it does, for the next `reads` reads:
+    // each reads empty, as the profile reader answers then, and the file cannot be opened.
+    void HeldForReads(int reads) { heldReads_ = reads; }
 
     std::wstring Read(const std::wstring& section, const std::wstring& key,
                       std::size_t bufferChars) override {
         log_.Add("Settings.Read", section + L"/" + key);
+        held_ = heldReads_ > 0;
+        if (held_) {
+            --heldReads_;
+            return L"";
+        }
         const std::optional<std::wstring> raw = Raw(section, key);
         if (!raw || bufferChars == 0) {
             return L"";
@@ -142,7 +150,19 @@ class FakeSettings final : public SettingsFile {
         }
         return {true, L""};
     }
+    ProfileWrite Delete(const std::wstring& section, const std::wstring& key) override {
+        log_.Add("Settings.Delete", section + L"/" + key);
+        values_.erase({section, key});
+        return {true, L""};
+    }
+    FileAccess Access() override { return held_ ? FileAccess::Unreadable : FileAccess::Readable; }
     std::wstring Location() const override { return L"C:\\ProgramData\\tarvane.ini"; }
+    void Pause(unsigned milliseconds) override {
+        log_.Add("Settings.Pause");
+        pausedMs += milliseconds;
+    }
+
+    unsigned pausedMs = 0;
 
   private:
     static std::wstring AsAnsiFile(std::wstring value) {
@@ -158,6 +178,8 @@ class FakeSettings final : public SettingsFile {
     bool keepOnlyAscii_ = false;
     int writesBeforeOthers_ = 0;
     std::wstring othersValue_;
+    int heldReads_ = 0;
+    bool held_ = false;
 };
 
 // The two text boxes; their contents are public so a test can type into them and look at them.
