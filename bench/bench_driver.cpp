@@ -23,7 +23,7 @@
 #include <vector>
 
 #include "ui/command_line.h"
-#include "ui/layout.h"
+#include "ui/window_description.h"
 
 namespace {
 

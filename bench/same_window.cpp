@@ -19,7 +19,7 @@
 #include "settings/settings.h"
 #include "startup/ini_location.h"
 #include "ui/layout.h"
-#include "ui/menus.h"
+#include "ui/window_description.h"
 #include "ui/window_parts_win32.h"
 #include "window_program.h"
 

@@ -17,20 +17,38 @@ FileEncoding DetectEncoding(bool exists, std::string_view content) {
     if (content.empty()) {
         return FileEncoding::Empty;
     }
-    const bool unicode = content.starts_with("\xFF\xFE") || content.starts_with("\xFE\xFF") ||
-                         content.starts_with("\xEF\xBB\xBF");
-    return unicode ? FileEncoding::Unicode : FileEncoding::Ansi;
+    if (content.starts_with("\xFF\xFE")) {
+        return FileEncoding::Utf16Le;
+    }
+    if (content.starts_with("\xFE\xFF")) {
+        return FileEncoding::Utf16Be;
+    }
+    return content.starts_with("\xEF\xBB\xBF") ? FileEncoding::Utf8 : FileEncoding::Ansi;
+}
+
+std::size_t MarkBytes(FileEncoding encoding) {
+    switch (encoding) {
+        case FileEncoding::Utf16Le:
+        case FileEncoding::Utf16Be:
+            return 2;
+        case FileEncoding::Utf8:
+            return 3;
+        default:
+            return 0;
+    }
 }
 
 Preparation PreparationFor(FileEncoding encoding, bool textFitsAnsiCodePage) {
     switch (encoding) {
         case FileEncoding::Missing:
             return Preparation::CreateUnicode;
-        case FileEncoding::Empty:
-            return Preparation::ConvertToUnicode;
         case FileEncoding::Ansi:
             return textFitsAnsiCodePage ? Preparation::None : Preparation::ConvertToUnicode;
-        case FileEncoding::Unicode:
+        case FileEncoding::Empty:
+        case FileEncoding::Utf16Be:
+        case FileEncoding::Utf8:
+            return Preparation::ConvertToUnicode;
+        case FileEncoding::Utf16Le:
             break;
     }
     return Preparation::None;
@@ -47,6 +65,15 @@ std::string Utf16LeWithMark(std::wstring_view text) {
         } else {
             AppendUnit(bytes, code);
         }
+    }
+    return bytes;
+}
+
+std::string Utf16LeFromBigEndian(std::string_view unitsAfterMark) {
+    std::string bytes = "\xFF\xFE";
+    for (std::size_t i = 0; i + 1 < unitsAfterMark.size(); i += 2) {
+        bytes += unitsAfterMark[i + 1];
+        bytes += unitsAfterMark[i];
     }
     return bytes;
 }

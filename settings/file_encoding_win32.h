@@ -5,14 +5,16 @@
 
 namespace tarvane {
 
-// True when text can be written in the ANSI code page exactly: no default character and no
-// best-fit look-alike. Where the ANSI code page is UTF-8, everything fits.
-bool FitsAnsiCodePage(const std::wstring& text);
+// Opens the settings file to read, sharing it every way: other copies of the program may be
+// reading or replacing it at the same time. INVALID_HANDLE_VALUE and the last error on failure.
+HANDLE OpenSharedToRead(const std::wstring& path);
 
 // Makes sure the settings file at path can hold text before the profile functions write it:
-// creates it as Unicode when it is missing, and converts an older ANSI file when text does not
-// fit the ANSI code page. The new content is put in place by one rename, so a failure at any
-// step leaves the old file untouched. Answers ERROR_SUCCESS or the system's error.
+// creates it as Unicode when it is missing, and converts it to UTF-16LE when PreparationFor says
+// so. Only its first bytes are read unless it is converted. The new content is put in place by
+// one rename, keeping the file's permissions and attributes, so a failure at any step leaves the
+// old file untouched. Answers ERROR_SUCCESS, ERROR_FILE_TOO_LARGE for a file too large to
+// convert, or the system's error.
 DWORD PrepareToHold(const std::wstring& path, const std::wstring& text);
 
 }  // namespace tarvane

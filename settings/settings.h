@@ -22,21 +22,31 @@ struct ProfileWrite {
     std::wstring reason;  // the platform's words when ok is false
 };
 
+// Whether the file itself can be opened for reading at this moment, sharing it every way.
+enum class FileAccess { Readable, Missing, Unreadable };
+
 class ProfileStore {
   public:
     virtual ~ProfileStore() = default;
     // Copies at most bufferChars - 1 characters of the value, as the profile reader does, and drops
-    // one enclosing pair of quotation marks. Missing file, section or key: the empty string.
+    // one enclosing pair of quotation marks. Missing file, section or key: the empty string; so is
+    // a file that another program holds, which the profile reader does not report.
     virtual std::wstring Read(const std::wstring& section, const std::wstring& key,
                               std::size_t bufferChars) = 0;
     virtual ProfileWrite Write(const std::wstring& section, const std::wstring& key,
                                const std::wstring& value) = 0;
+    // Removes the key from its section.
+    virtual ProfileWrite Delete(const std::wstring& section, const std::wstring& key) = 0;
+    // Tells an empty read of a file that is there and readable from one of a file that is not.
+    virtual FileAccess Access() = 0;
 };
 
-// The settings file as the program sees it: its values, and where it lives (for messages).
+// The settings file as the program sees it: its values, where it lives (for messages), and a
+// pause before it is tried again while another copy of the program may be replacing it.
 class SettingsFile : public ProfileStore {
   public:
     virtual std::wstring Location() const = 0;
+    virtual void Pause(unsigned milliseconds) = 0;
 };
 
 enum class WriteStatus { Written, TooLong, Failed };
@@ -49,8 +59,26 @@ struct WriteResult {
 };
 
 // A stored value of fewer than two characters means "not set" and reads as the empty string.
+// The file is read once, as at start-up, where a missing file is the first start.
 std::wstring ReadIniValue(ProfileStore& store, const std::wstring& section,
                           const std::wstring& key);
+
+// The same, for a value about to be used: when the file is missing or cannot be read, it is read
+// again after short pauses, about 200 ms in all, before "not set" is believed, as another copy of
+// the program may be replacing it at this moment.
+std::wstring ReadIniValueSettled(SettingsFile& file, const std::wstring& section,
+                                 const std::wstring& key);
+
+enum class ReadStatus { Value, NotSet, FileMissing, Unreadable };
+
+// One read of a value as it is stored, told apart from a key that is not set and from a file that
+// is missing or cannot be read.
+struct IniRead {
+    ReadStatus status = ReadStatus::NotSet;
+    std::wstring value;
+};
+IniRead ReadIniEntry(ProfileStore& store, const std::wstring& section, const std::wstring& key,
+                     std::size_t bufferChars);
 
 // What the profile reader gives back for a value written as it is: one enclosing pair of matching
 // quotation marks (double or single) is dropped.
@@ -58,7 +86,9 @@ std::wstring ProfileReading(const std::wstring& stored);
 
 // Refuses a key or value longer than MaxIniFieldChars and writes nothing. Otherwise writes the
 // value and reads it back: a store counts as done only when the file gives the value back
-// exactly. When it cannot, the previous value is put back and the store is reported as failed.
+// exactly. When it cannot, the store is reported as failed and the key is put back as it was
+// (its previous value, or no key at all); when the previous value could not be read, nothing is
+// written. The reason says which happened.
 WriteResult WriteIniValue(ProfileStore& store, const std::wstring& section, const std::wstring& key,
                           const std::wstring& value);
 

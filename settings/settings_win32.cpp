@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "settings/file_encoding.h"
 #include "settings/file_encoding_win32.h"
 #include "shell/system_error_win32.h"
 
@@ -49,17 +50,42 @@ std::wstring Win32SettingsFile::Read(const std::wstring& section, const std::wst
 
 ProfileWrite Win32SettingsFile::Write(const std::wstring& section, const std::wstring& key,
                                       const std::wstring& value) {
+    return Store(section, key, value.c_str());
+}
+
+ProfileWrite Win32SettingsFile::Delete(const std::wstring& section, const std::wstring& key) {
+    return Store(section, key, nullptr);
+}
+
+FileAccess Win32SettingsFile::Access() {
+    const HANDLE file = OpenSharedToRead(iniFilePath_);
+    if (file != INVALID_HANDLE_VALUE) {
+        CloseHandle(file);
+        return FileAccess::Readable;
+    }
+    const DWORD error = GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? FileAccess::Missing
+                                                                          : FileAccess::Unreadable;
+}
+
+void Win32SettingsFile::Pause(unsigned milliseconds) { Sleep(milliseconds); }
+
+ProfileWrite Win32SettingsFile::Store(const std::wstring& section, const std::wstring& key,
+                                      const wchar_t* value) {
     const DWORD error = RetryWhileInUse([&] {
-        const DWORD prepared = PrepareToHold(iniFilePath_, section + key + value);
+        const DWORD prepared = PrepareToHold(iniFilePath_, section + key + (value ? value : L""));
         if (prepared != ERROR_SUCCESS) {
             return prepared;
         }
-        if (!WritePrivateProfileStringW(section.c_str(), key.c_str(), value.c_str(),
+        if (!WritePrivateProfileStringW(section.c_str(), key.c_str(), value,
                                         iniFilePath_.c_str())) {
             return LastErrorOr(ERROR_WRITE_FAULT);
         }
         return static_cast<DWORD>(ERROR_SUCCESS);
     });
+    if (error == ERROR_FILE_TOO_LARGE) {
+        return {false, kTooLargeToConvertReason};
+    }
     if (error != ERROR_SUCCESS) {
         return {false, SystemErrorText(error, iniFilePath_)};
     }

@@ -42,7 +42,7 @@ tarvane_add_integration_test(integration_launcher
     support/process_start_win32_test.cpp
     ui/launcher_win32_test.cpp
 )
-add_dependencies(integration_launcher fake_archive_tool)
+add_dependencies(integration_launcher fake_archive_tool fake_ansi_archive_tool)
 
 tarvane_add_integration_test(integration_shell
     shell/file_dialog_win32_test.cpp

@@ -9,14 +9,15 @@ add_executable(unit_tests
     startup/ini_location_test.cpp
     startup/special_folder_test.cpp
     ui/command_line_test.cpp
+    ui/commands_test.cpp
     ui/drop_test.cpp
     ui/extraction_test.cpp
     ui/help_test.cpp
     ui/layout_test.cpp
-    ui/menus_test.cpp
     ui/pickers_test.cpp
     ui/tool_approval_test.cpp
     ui/tool_location_test.cpp
+    ui/window_description_test.cpp
 )
 target_link_libraries(unit_tests PRIVATE test_support)
 tarvane_compile_options(unit_tests)

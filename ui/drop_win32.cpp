@@ -1,6 +1,6 @@
 #include "ui/drop_win32.h"
 
-#include "ui/layout.h"
+#include "ui/window_description.h"
 #include "ui/user32_function_win32.h"
 
 namespace tarvane {

@@ -1,6 +1,7 @@
 #include "ui/extraction.h"
 
 #include "ui/command_line.h"
+#include "ui/path_forms.h"
 
 namespace tarvane {
 namespace {
@@ -26,7 +27,7 @@ void ReportStartFailure(MainContext& context, const std::wstring& tool,
 }  // namespace
 
 void OnProcess(MainContext& context) {
-    const std::wstring tool = ReadIniValue(context.settings, kPathsSection, kArchiveKey);
+    const std::wstring tool = ReadIniValueSettled(context.settings, kPathsSection, kArchiveKey);
     if (tool.empty()) {
         context.boxes.Show(ErrorMessage(L"You must set your Archive.exe path first"));
         return;
@@ -44,7 +45,7 @@ void OnProcess(MainContext& context) {
     if (RefuseQuote(context, archive, L"SGA In") || RefuseQuote(context, folder, L"SGB Out")) {
         return;
     }
-    const std::wstring command = ExtractCommand(tool, archive, folder);
+    const std::wstring command = ExtractCommandForAnsiTools(context.paths, tool, archive, folder);
     // Cut short, the line would hand the tool a different, shorter output folder.
     if (!FitsCommandLineLimit(command)) {
         context.boxes.Show(ErrorMessage(

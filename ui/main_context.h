@@ -33,6 +33,17 @@ class Launcher {
     virtual LaunchResult Start(const std::wstring& program, const std::wstring& commandLine) = 0;
 };
 
+// What the platform knows of paths and the ANSI code page, through which older programs read
+// their arguments.
+class PathForms {
+  public:
+    virtual ~PathForms() = default;
+    // True when the ANSI code page holds text exactly, without best-fit look-alikes.
+    virtual bool FitsAnsiCodePage(const std::wstring& text) = 0;
+    // The short form of an existing file or folder's path; "" when none can be had.
+    virtual std::wstring ShortForm(const std::wstring& path) = 0;
+};
+
 struct MainContext {
     MainView& view;
     FileDialog& dialog;
@@ -40,6 +51,7 @@ struct MainContext {
     MessageBoxes& boxes;
     SettingsFile& settings;
     Launcher& launcher;
+    PathForms& paths;
     ToolApprovals& approvals;
 };
 

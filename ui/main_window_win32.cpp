@@ -7,7 +7,7 @@
 #include "ui/dpi_win32.h"
 #include "ui/drop_win32.h"
 #include "ui/layout.h"
-#include "ui/menus.h"
+#include "ui/commands.h"
 #include "ui/message_win32.h"
 #include "ui/tool_location.h"
 #include "ui/window_parts_win32.h"
@@ -147,7 +147,8 @@ void MainWindow::RunAction(HWND owner, Action action) {
     Win32OpenFilePrompt prompt(owner);
     CommonDialog dialog(prompt, dialogFileName_);
     ShellFolderBrowser folders(owner);
-    MainContext context{*this, dialog, folders, boxes, settings_, launcher_, approvals_};
+    MainContext context{*this,     dialog,    folders,    boxes,
+                        settings_, launcher_, pathForms_, approvals_};
     action(context);
     dialogFileName_ = dialog.FileName();
 }

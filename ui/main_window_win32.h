@@ -7,6 +7,7 @@
 #include "settings/file_owner_win32.h"
 #include "ui/launcher_win32.h"
 #include "ui/main_context.h"
+#include "ui/path_forms_win32.h"
 #include "ui/window_parts_win32.h"
 
 namespace tarvane {
@@ -66,6 +67,7 @@ class MainWindow final : public MainView {
     HACCEL accelerators_ = nullptr;
     HWND focusBeforeDeactivation_ = nullptr;
     ProcessLauncher launcher_;
+    Win32PathForms pathForms_;
     Win32FileOwners owners_;
     ToolApprovals approvals_{owners_};
     // dlgMain is one dialog for the window's whole life: the file last confirmed stays its

@@ -1,6 +1,6 @@
 #include "ui/window_parts_win32.h"
 
-#include "ui/menus.h"
+#include "ui/window_description.h"
 
 namespace tarvane {
 namespace {

@@ -4,7 +4,7 @@
 // show the very same window (the start-up benchmark's baseline).
 #include <windows.h>
 
-#include "ui/layout.h"
+#include "ui/window_description.h"
 
 namespace tarvane {
 

@@ -6,7 +6,7 @@
 namespace tarvane {
 namespace {
 
-TEST_CASE("A file is recognised as Unicode by its byte-order mark") {
+TEST_CASE("A file's encoding is told by its byte-order mark") {
     struct Case {
         const char* name;
         bool exists;
@@ -16,9 +16,10 @@ TEST_CASE("A file is recognised as Unicode by its byte-order mark") {
     const Case cases[] = {
         {"no file", false, "", FileEncoding::Missing},
         {"empty", true, "", FileEncoding::Empty},
-        {"UTF-16LE", true, "\xFF\xFE[\0", FileEncoding::Unicode},
-        {"UTF-16BE", true, "\xFE\xFF\0[", FileEncoding::Unicode},
-        {"UTF-8", true, "\xEF\xBB\xBF[Paths]", FileEncoding::Unicode},
+        {"UTF-16LE", true, "\xFF\xFE[\0", FileEncoding::Utf16Le},
+        {"UTF-16BE", true, "\xFE\xFF\0[", FileEncoding::Utf16Be},
+        {"UTF-8", true, "\xEF\xBB\xBF[Paths]", FileEncoding::Utf8},
+        {"two bytes of the UTF-8 mark", true, "\xEF\xBB[", FileEncoding::Ansi},
         {"ANSI", true, "[Paths]\r\nArchive=C:\\Caf\xE9\\Archive.exe\r\n", FileEncoding::Ansi},
         {"one byte of a mark", true, "\xFF", FileEncoding::Ansi},
     };
@@ -28,12 +29,14 @@ TEST_CASE("A file is recognised as Unicode by its byte-order mark") {
     }
 }
 
-TEST_CASE("Only an ANSI file that cannot hold the value is converted") {
+TEST_CASE("Only UTF-16LE files are written as they are; ANSI ones while the value fits") {
     using enum Preparation;
     CHECK(PreparationFor(FileEncoding::Missing, true) == CreateUnicode);
     CHECK(PreparationFor(FileEncoding::Missing, false) == CreateUnicode);
     CHECK(PreparationFor(FileEncoding::Empty, true) == ConvertToUnicode);
-    CHECK(PreparationFor(FileEncoding::Unicode, false) == None);
+    CHECK(PreparationFor(FileEncoding::Utf16Le, false) == None);
+    CHECK(PreparationFor(FileEncoding::Utf16Be, true) == ConvertToUnicode);
+    CHECK(PreparationFor(FileEncoding::Utf8, true) == ConvertToUnicode);
     CHECK(PreparationFor(FileEncoding::Ansi, true) == None);
     CHECK(PreparationFor(FileEncoding::Ansi, false) == ConvertToUnicode);
 }

@@ -4,8 +4,14 @@
 
 #include <windows.h>
 
+#include <sddl.h>
+
+#include <vector>
+
+#include "settings/file_encoding.h"
 #include "settings/file_encoding_win32.h"
 #include "settings/settings_win32.h"
+#include "shell/ansi_code_page_win32.h"
 #include "support/scratch_settings_win32.h"
 #include "support/tarvane_process_win32.h"
 #include "support/win32_files.h"
@@ -38,6 +44,30 @@ struct SettingsTool : TarvaneProcess {
         return line;
     }
 };
+
+// The file's DACL in the security descriptor language, as "D:P(A;;FA;;;WD)".
+std::wstring DaclText(const std::wstring& path) {
+    DWORD size = 0;
+    GetFileSecurityW(path.c_str(), DACL_SECURITY_INFORMATION, nullptr, 0, &size);
+    std::vector<unsigned char> descriptor(size);
+    wchar_t* text = nullptr;
+    REQUIRE(
+        GetFileSecurityW(path.c_str(), DACL_SECURITY_INFORMATION, descriptor.data(), size, &size));
+    REQUIRE(ConvertSecurityDescriptorToStringSecurityDescriptorW(
+        descriptor.data(), SDDL_REVISION_1, DACL_SECURITY_INFORMATION, &text, nullptr));
+    const std::wstring dacl = text;
+    LocalFree(text);
+    return dacl;
+}
+
+void SetDacl(const std::wstring& path, const wchar_t* dacl) {
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    REQUIRE(ConvertStringSecurityDescriptorToSecurityDescriptorW(dacl, SDDL_REVISION_1, &descriptor,
+                                                                 nullptr));
+    const BOOL set = SetFileSecurityW(path.c_str(), DACL_SECURITY_INFORMATION, descriptor);
+    LocalFree(descriptor);
+    REQUIRE(set);
+}
 
 unsigned long ExitCodeOf(const TarvaneProcess& tool) {
     REQUIRE(tool.WaitForExit(30000));
@@ -103,6 +133,74 @@ TEST_CASE("A conversion that cannot replace the file leaves it untouched and say
     CHECK_FALSE(result.reason.empty());
     CHECK(ReadWholeFile(ini) == before);
     CHECK(settings.AloneInFolder());
+}
+
+TEST_CASE("A file over 1 MiB takes an ASCII path as it is, and refuses a conversion in words",
+          "[settings]") {
+    ScratchSettings settings(L"large");
+    const std::string large =
+        std::string((1 << 20) + 10, ';') + "\r\n[Paths]\r\nArchive=C:\\Old\\Archive.exe\r\n";
+    WriteWholeFile(settings.path, large);
+
+    REQUIRE(settings.Write(L"C:\\New\\Archive.exe").ok());
+    CHECK(settings.Read() == L"C:\\New\\Archive.exe");
+
+    const std::string before = ReadWholeFile(settings.path);
+    const WriteResult result = settings.Write(kCyrillicTool);
+    CHECK(result.status == WriteStatus::Failed);
+    CHECK(Printable(result.reason) == Printable(kTooLargeToConvertReason));
+    CHECK(ReadWholeFile(settings.path) == before);
+    CHECK(settings.AloneInFolder());
+}
+
+TEST_CASE("A file with a UTF-8 or UTF-16BE mark becomes UTF-16LE on any store, every line kept",
+          "[settings]") {
+    ScratchSettings settings(L"other-marks");
+    const std::wstring lines =
+        L"; Тест\r\n[Other]\r\nName=Café 測試\r\n[Paths]\r\nArchive=C:\\Old\r\n";
+    const bool utf8 = GENERATE(true, false);
+    CAPTURE(utf8);
+    std::string bigEndian = "\xFE\xFF";
+    for (const wchar_t c : lines) {
+        bigEndian += {static_cast<char>(c >> 8), static_cast<char>(c & 0xFF)};
+    }
+    WriteWholeFile(settings.path, utf8 ? "\xEF\xBB\xBF" + ToCodePage(lines, CP_UTF8) : bigEndian);
+
+    REQUIRE(PrepareToHold(settings.path, L"C:\\New\\Archive.exe") == ERROR_SUCCESS);
+    CHECK(Printable(Utf16Content(settings.path)) == Printable(lines));
+
+    REQUIRE(settings.Write(L"C:\\New\\Archive.exe").ok());
+    CHECK(settings.file.Read(L"Other", L"Name", 64) == L"Café 測試");
+    CHECK(Utf16Content(settings.path).find(L"; Тест\r\n") == 0);
+    CHECK(settings.AloneInFolder());
+}
+
+TEST_CASE("A conversion makes its own new temporary file and keeps the file's attributes",
+          "[settings]") {
+    ScratchSettings settings(L"temporary");
+    WriteWholeFile(settings.path, AnsiBytes(kOlderFile));
+    SECTION("a file of the old temporary name is left alone") {
+        const std::wstring planted =
+            settings.path + L"." + std::to_wstring(GetCurrentProcessId()) + L".tmp";
+        WriteWholeFile(planted, "junk");
+        REQUIRE(settings.Write(kCyrillicTool).ok());
+        CHECK(ReadWholeFile(planted) == "junk");
+        CHECK(EntriesIn(settings.folder.Path()).size() == 2);
+    }
+    SECTION("a hidden file that every user may change stays so") {
+        const DWORD hidden = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE;
+        const wchar_t* everyoneMayChange = L"D:P(A;;FA;;;WD)";
+        REQUIRE(SetFileAttributesW(settings.path.c_str(), hidden));
+        SetDacl(settings.path, everyoneMayChange);
+        // Wine keeps only what its Unix permissions can say; compare with what it kept.
+        const std::wstring dacl = DaclText(settings.path);
+        REQUIRE(settings.Write(kCyrillicTool).ok());
+        CHECK(GetFileAttributesW(settings.path.c_str()) == hidden);
+        CHECK(Printable(DaclText(settings.path)) == Printable(dacl));
+        CHECK(settings.AloneInFolder());
+    }
+    CHECK(Printable(Utf16Content(settings.path)).find("Archive=") != std::string::npos);
+    CHECK(settings.Read() == kCyrillicTool);
 }
 
 TEST_CASE("Two copies storing at the same moment both succeed and leave one value whole",

@@ -119,18 +119,51 @@ TEST_CASE("A write the platform refuses is reported with its reason") {
     CHECK_FALSE(store.ArchiveToolRaw().has_value());
 }
 
-TEST_CASE("A value the file cannot keep exactly is not reported as stored") {
+TEST_CASE("A value the file cannot keep puts the key back as it was, and says so") {
+    struct Case {
+        const char* name;
+        std::optional<std::wstring> before;  // nothing: no such key
+        int heldReads;                       // the first read finds the file held by another
+        std::optional<std::wstring> after;
+        std::wstring says;
+    };
+    const std::wstring old = LR"(C:\Old Game\Archive.exe)";
+    const std::wstring mangled = L"C:\\????\\Archive.exe";
+    const Case cases[] = {
+        {"a value before", old, 0, old, L"so the previous value was kept."},
+        {"no key before", std::nullopt, 0, std::nullopt, L"so it was removed again"},
+        {"unreadable before", old, 1, mangled, L"could not be read, so nothing was put back"},
+    };
+    for (const Case& c : cases) {
+        CAPTURE(c.name);
+        CallLog log;
+        FakeSettings store(log);
+        if (c.before) {
+            store.StoreArchiveTool(*c.before);
+        }
+        store.HeldForReads(c.heldReads);
+        store.KeepOnlyAscii();  // an ANSI file that turns what it cannot hold into question marks
+
+        const WriteResult result =
+            WriteIniValue(store, kPathsSection, kArchiveKey, L"C:\\Игры\\Archive.exe");
+
+        CHECK(result.status == WriteStatus::Failed);
+        CHECK(Printable(result.reason).find(Printable(c.says)) != std::string::npos);
+        CHECK(store.ArchiveToolRaw() == c.after);
+    }
+}
+
+TEST_CASE("A key that cannot be put back is not reported as kept") {
     CallLog log;
     FakeSettings store(log);
-    store.StoreArchiveTool(LR"("C:\Old Game\Archive.exe")");
-    store.KeepOnlyAscii();  // an ANSI file that turns what it cannot hold into question marks
+    store.StoreArchiveTool(L"C:\\Old\\Archive.exe");
+    store.AfterWrites(5, L"C:\\Other Copy\\Archive.exe");  // lands on the putting back
+    store.KeepOnlyAscii();
 
     const WriteResult result =
         WriteIniValue(store, kPathsSection, kArchiveKey, L"C:\\Игры\\Archive.exe");
 
-    CHECK(result.status == WriteStatus::Failed);
-    CHECK(result.reason.find(L"could not keep this path exactly") != std::wstring::npos);
-    CHECK(ReadIniValue(store, kPathsSection, kArchiveKey) == L"C:\\Old Game\\Archive.exe");
+    CHECK(result.reason.find(L"could not be put back") != std::wstring::npos);
 }
 
 TEST_CASE("A value another copy overwrote at once is written again, and the last store wins") {

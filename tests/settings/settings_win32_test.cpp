@@ -130,6 +130,27 @@ TEST_CASE("An existing ANSI settings file stays ANSI while the path fits its cod
           other + ToCodePage(L"[Paths]\r\nArchive=" + tool + L"\r\n", CP_ACP));
 }
 
+TEST_CASE("A settings file another program holds reads as unreadable, not as not set",
+          "[settings]") {
+    ScratchSettings settings(L"held");
+    const auto read = [&] {
+        return ReadIniEntry(settings.file, kPathsSection, kArchiveKey, kReadBufferChars);
+    };
+    CHECK(read().status == ReadStatus::FileMissing);
+    REQUIRE(settings.Write(L"C:\\Tools\\Archive.exe").ok());
+    {
+        HANDLE held = CreateFileW(settings.path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        REQUIRE(held != INVALID_HANDLE_VALUE);
+        const IniRead whileHeld = read();
+        CloseHandle(held);
+        CHECK(whileHeld.status == ReadStatus::Unreadable);
+    }
+    CHECK(read().value == L"C:\\Tools\\Archive.exe");
+    REQUIRE(settings.file.Delete(kPathsSection, kArchiveKey).ok);
+    CHECK(read().status == ReadStatus::NotSet);
+}
+
 TEST_CASE("A write into a missing folder is reported as failed with the system's reason",
           "[settings]") {
     const std::wstring folder = FreshFolder(L"settings-missing-folder") + L"not there\\";

@@ -111,9 +111,11 @@ void WriteWholeFile(const std::wstring& path, const std::string& bytes) {
     }
 }
 
-void InstallFakeTool(const std::wstring& folder, const std::wstring& name) {
+void InstallFakeTool(const std::wstring& folder, const std::wstring& name, ToolEntry entry) {
     CreateFolders(folder);
-    const std::wstring source = BuildFolder() + L"fake_archive_tool.exe";
+    const std::wstring source =
+        BuildFolder() +
+        (entry == ToolEntry::Ansi ? L"fake_ansi_archive_tool.exe" : L"fake_archive_tool.exe");
     if (!CopyFileW(source.c_str(), (folder + name).c_str(), FALSE)) {
         throw std::runtime_error("cannot copy the fake archive tool to " + ToUtf8(folder + name));
     }
@@ -126,6 +128,19 @@ FakeToolHeldOpen::FakeToolHeldOpen(const std::wstring& folder)
 }
 
 FakeToolHeldOpen::~FakeToolHeldOpen() { DeleteFileW(holdFile_.c_str()); }
+
+bool NameSameEntry(const std::wstring& one, const std::wstring& other) {
+    const auto longForm = [](const std::wstring& path) {
+        std::wstring form(32768, L'\0');
+        form.resize(GetLongPathNameW(path.c_str(), form.data(), 32768));
+        return form;
+    };
+    const std::wstring longOne = longForm(one);
+    const std::wstring longOther = longForm(other);
+    return !longOne.empty() && CompareStringW(LOCALE_INVARIANT, NORM_IGNORECASE, longOne.data(),
+                                              static_cast<int>(longOne.size()), longOther.data(),
+                                              static_cast<int>(longOther.size())) == CSTR_EQUAL;
+}
 
 std::vector<ToolCall> ReadToolCalls(const std::wstring& folder) {
     std::vector<ToolCall> calls;
@@ -143,6 +158,8 @@ std::vector<ToolCall> ReadToolCalls(const std::wstring& folder) {
             current.commandLine = FieldValue(line, "cmdline=");
         } else if (line.rfind("argv[", 0) == 0) {
             current.argv.push_back(FieldValue(line, line.substr(0, line.find('=') + 1)));
+        } else if (line.rfind("found[", 0) == 0) {
+            current.found.push_back(line.back() == '1');
         } else if (line.rfind("show=", 0) == 0) {
             current.showState = std::stoi(line.substr(5));
         } else if (line.rfind("pid=", 0) == 0) {

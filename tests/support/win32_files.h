@@ -55,12 +55,22 @@ void WriteWholeFile(const std::wstring& path, const std::string& bytes);  // thr
 struct ToolCall {
     std::wstring commandLine;
     std::vector<std::wstring> argv;
-    int showState = -1;  // the window show state it was started with; -1 when none was given
+    std::vector<bool> found;  // for each argument, whether the tool found a file or folder by it
+    int showState = -1;       // the window show state it was started with; -1 when none was given
     unsigned long processId = 0;
 };
 
+// The fake archive tool takes its arguments as Unicode, or through the ANSI code page as older
+// programs do.
+enum class ToolEntry { Unicode, Ansi };
+
 // Copies the fake archive tool to folder + name (folders created as needed) and clears its log.
-void InstallFakeTool(const std::wstring& folder, const std::wstring& name);
+void InstallFakeTool(const std::wstring& folder, const std::wstring& name,
+                     ToolEntry entry = ToolEntry::Unicode);
+
+// True when the two paths name the same existing file or folder, in long or short form and
+// without regard to letter case.
+bool NameSameEntry(const std::wstring& one, const std::wstring& other);
 
 // While the returned object lives, the fake tool installed in folder stays running after each
 // start (for at most a minute), like an extraction that is still working.

@@ -6,21 +6,27 @@
 //   cmdline=<raw command line>
 //   argc=<n>
 //   argv[i]=<argument i>       (n lines)
+//   found[i]=<1 when argument i names an existing file or folder, else 0>   (n lines)
 //   show=<wShowWindow>         (-1 when the starter gave no show state)
 //   pid=<its process id>
 //   end
 // While a file "hold-open.txt" lies beside this exe, the tool stays running after it has logged
 // its start (up to a minute, so that a failed test leaves nothing behind), as a real extraction
 // that is still working would.
+// Built with TARVANE_ANSI_TOOL, it is an ANSI program as the game's tool most likely is: it takes
+// its arguments through the ANSI code page (main, not wmain) and looks for them with the ANSI
+// functions; the record still holds them as Unicode.
 #include <windows.h>
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "support/utf8_win32.h"
 
 namespace {
 
+using tarvane::testing::FromCodePage;
 using tarvane::testing::ToUtf8;
 
 constexpr DWORD kLongestHoldMs = 60000;
@@ -41,13 +47,19 @@ void StayWhileHeldOpen(const std::wstring& holdFile) {
     }
 }
 
-}  // namespace
+struct Argument {
+    std::string utf8;
+    bool found = false;
+};
 
-int wmain(int argc, wchar_t** argv) {
-    std::string record = "call\ncmdline=" + ToUtf8(GetCommandLineW()) + "\n";
-    record += "argc=" + std::to_string(argc) + "\n";
-    for (int i = 0; i < argc; ++i) {
-        record += "argv[" + std::to_string(i) + "]=" + ToUtf8(argv[i]) + "\n";
+int Record(const std::wstring& commandLine, const std::vector<Argument>& arguments) {
+    std::string record = "call\ncmdline=" + ToUtf8(commandLine) + "\n";
+    record += "argc=" + std::to_string(arguments.size()) + "\n";
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        record += "argv[" + std::to_string(i) + "]=" + arguments[i].utf8 + "\n";
+    }
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        record += "found[" + std::to_string(i) + "]=" + (arguments[i].found ? "1" : "0") + "\n";
     }
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
@@ -69,3 +81,25 @@ int wmain(int argc, wchar_t** argv) {
     StayWhileHeldOpen(folder + L"hold-open.txt");
     return 0;
 }
+
+}  // namespace
+
+#ifdef TARVANE_ANSI_TOOL
+int main(int argc, char** argv) {
+    std::vector<Argument> arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.push_back({ToUtf8(FromCodePage(argv[i], CP_ACP)),
+                             GetFileAttributesA(argv[i]) != INVALID_FILE_ATTRIBUTES});
+    }
+    return Record(FromCodePage(GetCommandLineA(), CP_ACP), arguments);
+}
+#else
+int wmain(int argc, wchar_t** argv) {
+    std::vector<Argument> arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.push_back(
+            {ToUtf8(argv[i]), GetFileAttributesW(argv[i]) != INVALID_FILE_ATTRIBUTES});
+    }
+    return Record(GetCommandLineW(), arguments);
+}
+#endif

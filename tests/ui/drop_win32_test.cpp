@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "support/win32_files.h"
-#include "ui/layout.h"
+#include "ui/window_description.h"
 #include "ui/drop_sender.h"
 #include "ui/ui_driver.h"
 

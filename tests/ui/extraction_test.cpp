@@ -102,6 +102,99 @@ TEST_CASE("With all three set, Process starts the tool on the two paths and says
     }
 }
 
+TEST_CASE("Paths outside the ANSI code page go in a short form that fits it, where one exists") {
+    const std::wstring tool = L"D:\\Игры\\Archive.exe";
+    const std::wstring cyrillic = L"C:\\Игры\\Art.sga";
+    const std::wstring cjk = L"D:\\输出";
+    const std::map<std::wstring, std::wstring> fitting{
+        {tool, L"D:\\B7E3~1\\ARCHIVE.EXE"},
+        {cyrillic, L"C:\\B7E3~1\\ART.SGA"},
+        {cjk, L"D:\\8F93~1"},
+        {L"D:\\", L"D:\\"},
+        {L"D:\\输出\\", L"D:\\8F93~1\\"},
+    };
+    struct Case {
+        const char* name;
+        std::wstring archive;
+        std::wstring folder;
+        std::map<std::wstring, std::wstring> shortForms;
+        std::wstring sentArchive;
+        std::wstring sentFolder;
+    };
+    const Case cases[] = {
+        {"ASCII",
+         kArchive,
+         kFolder,
+         {{kArchive, L"C:\\PROGRA~1\\ART.SGA"}, {kFolder, L"D:\\UNPACK~1\\"}},
+         kArchive,
+         kFolder},
+        {"accented letters of the code page",
+         L"C:\\Café\\Art.sga",
+         L"D:\\Données",
+         {{L"C:\\Café\\Art.sga", L"C:\\CAFE~1\\ART.SGA"}, {L"D:\\Données", L"D:\\DONNE~1"}},
+         L"C:\\Café\\Art.sga",
+         L"D:\\Données"},
+        {"Cyrillic and CJK", cyrillic, cjk, fitting, L"C:\\B7E3~1\\ART.SGA", L"D:\\8F93~1"},
+        {"beyond the BMP",
+         L"C:\\Mods \U0001F3AE\\Art.sga",
+         L"D:\\\U0001F3AE\\",
+         {{L"C:\\Mods \U0001F3AE\\Art.sga", L"C:\\MODS_~1\\ART.SGA"},
+          {L"D:\\\U0001F3AE\\", L"D:\\__~1\\"}},
+         L"C:\\MODS_~1\\ART.SGA",
+         L"D:\\__~1\\"},
+        {"no short form to be had", cyrillic, cjk, {}, cyrillic, cjk},
+        {"short forms outside the code page",
+         cyrillic,
+         cjk,
+         {{cyrillic, L"C:\\ИГРЫ~1\\ART.SGA"}, {cjk, L"D:\\输出~1"}},
+         cyrillic,
+         cjk},
+        {"new folders below an existing CJK one", cyrillic, L"D:\\输出\\New\\Art\\", fitting,
+         L"C:\\B7E3~1\\ART.SGA", L"D:\\8F93~1\\New\\Art\\"},
+        {"the parent's form without its backslash",
+         cyrillic,
+         L"D:\\输出\\New",
+         {{L"D:\\输出\\", L"D:\\8F93~1"}},
+         cyrillic,
+         L"D:\\8F93~1\\New"},
+        {"a new CJK folder below an existing one", cyrillic, L"D:\\输出\\新", fitting,
+         L"C:\\B7E3~1\\ART.SGA", L"D:\\输出\\新"},
+    };
+    for (const Case& c : cases) {
+        CAPTURE(c.name);
+        FakeWindow window;
+        window.settings.StoreArchiveTool(tool);
+        window.view.Type(c.archive, c.folder);
+        window.paths.shortForms = c.shortForms;
+        window.paths.shortForms.insert(*fitting.find(tool));
+
+        OnProcess(window.context);
+
+        CHECK(window.boxes.shown.empty());
+        REQUIRE(window.launcher.started.size() == 1);
+        CHECK(window.launcher.started[0].program == tool);
+        CHECK(ParseWindowsCommandLine(window.launcher.started[0].commandLine) ==
+              Args{tool, L"-a", c.sentArchive, L"-e", c.sentFolder});
+        CHECK(window.view.archive == c.archive);
+        CHECK(window.view.output == c.folder);
+    }
+}
+
+TEST_CASE("Short forms too long for one command line give way to the paths as typed") {
+    const std::wstring archive = L"C:\\Игры\\Art.sga";
+    FakeWindow window;
+    window.settings.StoreArchiveTool(kTool);
+    window.view.Type(archive, kFolder);
+    window.paths.shortForms[archive] = L"C:\\" + std::wstring(kMaxCommandLineChars, L'A');
+
+    OnProcess(window.context);
+
+    CHECK(window.boxes.shown.empty());
+    REQUIRE(window.launcher.started.size() == 1);
+    CHECK(ParseWindowsCommandLine(window.launcher.started[0].commandLine) ==
+          Args{kTool, L"-a", archive, L"-e", kFolder});
+}
+
 TEST_CASE("A double quote in a box is refused in an error box that names the box") {
     struct Case {
         std::wstring archive;
@@ -194,6 +287,29 @@ TEST_CASE("A command line longer than Windows can start is refused before anythi
             CHECK(window.view.archive.size() == room + 1);
             CHECK(window.settings.ArchiveToolRaw() == kTool);
         }
+    }
+}
+
+TEST_CASE("Process waits out another copy holding the settings file before calling it not set") {
+    struct Case {
+        int heldReads;
+        std::size_t started;
+        unsigned pausedMs;
+    };
+    // Held for two reads: found on the third. Held for good: about 200 ms, then "not set".
+    const Case cases[] = {{2, 1, 50}, {1000, 0, 200}};
+    for (const Case& c : cases) {
+        CAPTURE(c.heldReads);
+        FakeWindow window;
+        window.settings.StoreArchiveTool(kTool);
+        window.settings.HeldForReads(c.heldReads);
+        window.view.Type(kArchive, kFolder);
+
+        OnProcess(window.context);
+
+        CHECK(window.launcher.started.size() == c.started);
+        CHECK(window.settings.pausedMs == c.pausedMs);
+        CHECK(window.boxes.shown.size() == 1 - c.started);
     }
 }
 

@@ -121,10 +121,18 @@ class FakeSettings final : public SettingsFile {
         writesBeforeOthers_ = writes;
         othersValue_ = std::move(othersValue);
     }
+    // Another program holds the file, as a copy replacing it does, for the next `reads` reads:
+    // each reads empty, as the profile reader answers then, and the file cannot be opened.
+    void HeldForReads(int reads) { heldReads_ = reads; }
 
     std::wstring Read(const std::wstring& section, const std::wstring& key,
                       std::size_t bufferChars) override {
         log_.Add("Settings.Read", section + L"/" + key);
+        held_ = heldReads_ > 0;
+        if (held_) {
+            --heldReads_;
+            return L"";
+        }
         const std::optional<std::wstring> raw = Raw(section, key);
         if (!raw || bufferChars == 0) {
             return L"";
@@ -143,7 +151,19 @@ class FakeSettings final : public SettingsFile {
         }
         return {true, L""};
     }
+    ProfileWrite Delete(const std::wstring& section, const std::wstring& key) override {
+        log_.Add("Settings.Delete", section + L"/" + key);
+        values_.erase({section, key});
+        return {true, L""};
+    }
+    FileAccess Access() override { return held_ ? FileAccess::Unreadable : FileAccess::Readable; }
     std::wstring Location() const override { return L"C:\\ProgramData\\tarvane.ini"; }
+    void Pause(unsigned milliseconds) override {
+        log_.Add("Settings.Pause");
+        pausedMs += milliseconds;
+    }
+
+    unsigned pausedMs = 0;
 
   private:
     static std::wstring AsAnsiFile(std::wstring value) {
@@ -159,6 +179,8 @@ class FakeSettings final : public SettingsFile {
     bool keepOnlyAscii_ = false;
     int writesBeforeOthers_ = 0;
     std::wstring othersValue_;
+    int heldReads_ = 0;
+    bool held_ = false;
 };
 
 // The two text boxes; their contents are public so a test can type into them and look at them.
@@ -322,6 +344,27 @@ class FakeFileOwners final : public FileOwners {
     std::optional<FileOwnership> owner;
 };
 
+// The platform's view of paths as Windows gives it with code page 1252 (Western European) and
+// short names on: only the paths the test made exist, each with the short form it gave.
+class FakePathForms final : public PathForms {
+  public:
+    bool FitsAnsiCodePage(const std::wstring& text) override {
+        for (const wchar_t c : text) {
+            // ASCII and Latin-1's letters; the rest of 1252 never appears in these tests.
+            if (c >= 0x80 && (c < 0xA0 || c > 0xFF)) {
+                return false;
+            }
+        }
+        return true;
+    }
+    std::wstring ShortForm(const std::wstring& path) override {
+        const auto found = shortForms.find(path);
+        return found == shortForms.end() ? L"" : found->second;
+    }
+
+    std::map<std::wstring, std::wstring> shortForms;
+};
+
 // The style of every input error and failure report: OK only, the critical icon, title "Error".
 inline bool IsErrorBox(const Message& message) {
     return message.title == L"Error" && message.buttons == Buttons::Ok &&
@@ -345,9 +388,10 @@ struct FakeWindowParts {
 struct FakeWindow : FakeWindowParts {
     FakeSettings settings{log};
     FakeLauncher launcher{log};
+    FakePathForms paths;
     FakeFileOwners owners;
     ToolApprovals approvals{owners};
-    MainContext context{view, dialog, folders, boxes, settings, launcher, approvals};
+    MainContext context{view, dialog, folders, boxes, settings, launcher, paths, approvals};
 };
 
 // The start-up's view of the machine: the system folder's answers in turn (the last one repeats),

@@ -9,11 +9,13 @@
 
 #include "settings/file_owner_win32.h"
 #include "settings/settings_win32.h"
+#include "shell/ansi_code_page_win32.h"
 #include "shell/system_error_win32.h"
 #include "support/win32_files.h"
 #include "ui/extraction.h"
 #include "ui/fakes.h"
 #include "ui/launcher_win32.h"
+#include "ui/path_forms_win32.h"
 #include "support/printable.h"
 
 namespace tarvane::testing {
@@ -50,7 +52,7 @@ struct Press : FakeWindowParts {
         view.Type(archive, output);
     }
     void Run() {
-        MainContext context{view, dialog, folders, boxes, settings, launcher, approvals};
+        MainContext context{view, dialog, folders, boxes, settings, launcher, paths, approvals};
         OnProcess(context);
         CHECK_FALSE(log.Contains("Dialog.ShowOpen"));
         CHECK_FALSE(log.Contains("Folders.BrowseForFolder"));
@@ -58,6 +60,7 @@ struct Press : FakeWindowParts {
 
     Win32SettingsFile settings;
     ProcessLauncher launcher;
+    Win32PathForms paths;
     Win32FileOwners owners;
     ToolApprovals approvals{owners};
 };
@@ -122,6 +125,43 @@ TEST_CASE("A tool in a folder named outside the ANSI code page is started", "[la
     CHECK(PrintableAll(calls[0].argv) == ExpectedArgv(tool, L"C:\\Data.sga", L"C:\\Out"));
     CHECK(ReadToolCalls(kToolFolder).empty());
     CheckDecoyNeverRan();
+}
+
+TEST_CASE("An ANSI tool finds an archive and a folder named outside its code page", "[launcher]") {
+    InstalledTools tools;
+    const std::wstring ansiToolFolder = kToolFolder + L"ANSI\\";
+    InstallFakeTool(ansiToolFolder, L"Archive.exe", ToolEntry::Ansi);
+    const std::wstring tool = ansiToolFolder + L"Archive.exe";
+    struct Row {
+        const wchar_t* subfolder;
+        const wchar_t* output;
+    };
+    const Row row = GENERATE(Row{L"測試 档案\\", L"輸出 文件夹"}, Row{L"", L"Out"});
+    const std::wstring archive = kToolFolder + row.subfolder + L"Data.sga";
+    const std::wstring output = kToolFolder + row.output;
+    CAPTURE(Printable(archive), Printable(output));
+    CreateDirectoryW((kToolFolder + row.subfolder).c_str(), nullptr);
+    WriteWholeFile(archive, "SGA");
+    REQUIRE(CreateDirectoryW(output.c_str(), nullptr));
+
+    Press press(tool, archive, output);
+    press.Run();
+
+    const std::vector<ToolCall> calls = WaitForToolCalls(ansiToolFolder, 1);
+    REQUIRE(calls.size() == 1);
+    CAPTURE(Printable(calls[0].commandLine));
+    REQUIRE(calls[0].argv.size() == 5);
+    REQUIRE(calls[0].found.size() == 5);
+    CHECK(calls[0].found[2]);
+    CHECK(calls[0].found[4]);
+    CHECK(NameSameEntry(calls[0].argv[2], archive));
+    CHECK(NameSameEntry(calls[0].argv[4], output));
+    if (FitsAnsiCodePage(archive + output)) {
+        CHECK(PrintableAll(calls[0].argv) == ExpectedArgv(tool, archive, output));
+    } else {
+        CHECK(calls[0].argv[0] == tool);
+    }
+    CHECK(press.boxes.shown.empty());
 }
 
 TEST_CASE("Each press starts one more run of the tool", "[launcher]") {

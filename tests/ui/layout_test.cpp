@@ -77,33 +77,6 @@ TEST_CASE("The client area scales with the DPI") {
     CHECK(ClientPixels(192) == Rect{0, 0, 594, 240});
 }
 
-TEST_CASE("The controls carry their kinds and captions, in tab order") {
-    struct Shown {
-        int id;
-        ControlKind kind;
-        std::wstring caption;
-    };
-    const Shown expected[] = {
-        {kFrame1, ControlKind::Frame, L""},           {kLabel1, ControlKind::Label, L"SGA In:"},
-        {kTxtSGAPath, ControlKind::TextBox, L""},     {kCmdSGABrowse, ControlKind::Button, L"..."},
-        {kLabel2, ControlKind::Label, L"SGB Out:"},   {kTxtSGBOut, ControlKind::TextBox, L""},
-        {kCmdSGBBrowse, ControlKind::Button, L"..."}, {kCmdGo, ControlKind::Button, L"Process"},
-    };
-    REQUIRE(kControls.size() == std::size(expected));
-    std::vector<int> tabStops;
-    for (std::size_t i = 0; i < kControls.size(); ++i) {
-        CAPTURE(i);
-        CHECK(kControls[i].id == expected[i].id);
-        CHECK(kControls[i].kind == expected[i].kind);
-        CHECK(kControls[i].caption == expected[i].caption);
-        if (kControls[i].kind == ControlKind::TextBox || kControls[i].kind == ControlKind::Button) {
-            tabStops.push_back(kControls[i].id);
-        }
-    }
-    CHECK(tabStops ==
-          std::vector<int>{kTxtSGAPath, kCmdSGABrowse, kTxtSGBOut, kCmdSGBBrowse, kCmdGo});
-}
-
 TEST_CASE("At any DPI the controls neither overlap nor leave the window") {
     for (const int dpi : kDpis) {
         CAPTURE(dpi);

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "support/win32_files.h"
-#include "ui/layout.h"
+#include "ui/window_description.h"
 #include "ui/ui_driver.h"
 
 namespace tarvane::testing {

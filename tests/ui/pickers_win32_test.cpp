@@ -6,7 +6,7 @@
 
 #include "support/folder_tree_win32.h"
 #include "support/win32_files.h"
-#include "ui/layout.h"
+#include "ui/window_description.h"
 #include "ui/ui_driver.h"
 
 namespace tarvane::testing {

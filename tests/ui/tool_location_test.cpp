@@ -178,5 +178,13 @@ TEST_CASE("A path too long for the settings gets their message and the old value
     }
 }
 
+TEST_CASE("The start-up read does not wait for a settings file another program holds") {
+    FakeWindow window;
+    window.settings.HeldForReads(1);
+    OnLoad(window.context);
+    CHECK(window.settings.pausedMs == 0);
+    CHECK(window.boxes.shown == std::vector<Message>{kQuestion});
+}
+
 }  // namespace
 }  // namespace tarvane::testing

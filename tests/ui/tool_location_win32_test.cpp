@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "support/win32_files.h"
-#include "ui/layout.h"
+#include "ui/window_description.h"
 #include "ui/ui_driver.h"
 #include "support/printable.h"
 

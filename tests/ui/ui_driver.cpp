@@ -1,6 +1,6 @@
 #include "ui/ui_driver.h"
 
-#include "ui/layout.h"
+#include "ui/window_description.h"
 
 namespace tarvane::testing {
 

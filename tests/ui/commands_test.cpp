@@ -1,11 +1,9 @@
-// The menu bar and the routing of each command of the window to its action.
+// The routing of each button and menu command of the window to its action.
 #include <catch2/catch.hpp>
-
-#include <set>
 
 #include "ui/fakes.h"
 #include "ui/help.h"
-#include "ui/menus.h"
+#include "ui/commands.h"
 
 namespace tarvane::testing {
 namespace {
@@ -13,50 +11,6 @@ namespace {
 // The identifiers the dialog manager sends for Enter and Esc.
 constexpr int kIdOk = 1;
 constexpr int kIdCancel = 2;
-
-struct ShownItem {
-    std::wstring menu;
-    std::wstring item;
-    int id;
-    bool operator==(const ShownItem&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& out, const ShownItem& shown) {
-    return out << Printable(shown.menu) << " > " << Printable(shown.item) << " #" << shown.id;
-}
-
-TEST_CASE("The menu bar holds three menus with their items, access keys and F1") {
-    std::vector<ShownItem> bar;
-    for (const MenuSpec& menu : kMenuBar) {
-        REQUIRE(menu.itemCount >= 1);
-        REQUIRE(static_cast<std::size_t>(menu.itemCount) <= menu.items.size());
-        for (int i = 0; i < menu.itemCount; ++i) {
-            bar.push_back({menu.caption, menu.items[i].caption, menu.items[i].id});
-        }
-    }
-    CHECK(bar == std::vector<ShownItem>{
-                     {L"&File", L"E&xit", kMnuFileExit},
-                     {L"&Tools", L"Set Archive.exe Path", kMnuToolsPath},
-                     {L"&Help", L"How do i use this?\tF1", kMnuHelpHow},
-                     {L"&Help", L"About", kMnuHelpAbout},
-                 });
-}
-
-TEST_CASE("Command identifiers are unique and clear of Enter's and Esc's") {
-    std::set<int> ids{kIdOk, kIdCancel};
-    std::size_t count = 2;
-    for (const ControlSpec& control : kControls) {
-        ids.insert(control.id);
-        ++count;
-    }
-    for (const MenuSpec& menu : kMenuBar) {
-        for (int i = 0; i < menu.itemCount; ++i) {
-            ids.insert(menu.items[i].id);
-            ++count;
-        }
-    }
-    CHECK(ids.size() == count);
-}
 
 TEST_CASE("Each button and menu command runs its own action") {
     struct Case {

@@ -1,4 +1,4 @@
-#include "ui/menus.h"
+#include "ui/commands.h"
 
 #include "ui/extraction.h"
 #include "ui/help.h"
