@@ -31,7 +31,8 @@ std::wstring AccountName(PSID sid) {
     if (!account.empty()) {
         account += L'\\';
     }
-    return account + name;
+    account += name;
+    return account;
 }
 
 std::wstring CurrentUserSid() {
