@@ -10,6 +10,7 @@ add_executable(unit_tests
     ui/command_line_test.cpp
     ui/drop_test.cpp
     ui/extraction_test.cpp
+    ui/game_folder_test.cpp
     ui/help_test.cpp
     ui/layout_test.cpp
     ui/menus_test.cpp

@@ -6,6 +6,7 @@
 #include "settings/settings.h"
 #include "shell/file_dialog.h"
 #include "shell/folder_browser.h"
+#include "ui/game_folder.h"
 #include "ui/message.h"
 
 namespace tarvane {
@@ -39,6 +40,7 @@ struct MainContext {
     MessageBoxes& boxes;
     SettingsFile& settings;
     Launcher& launcher;
+    InstallRecords& install;
 };
 
 }  // namespace tarvane

@@ -48,7 +48,7 @@ struct Press : FakeWindowParts {
         view.Type(archive, output);
     }
     void Run() {
-        MainContext context{view, dialog, folders, boxes, settings, launcher};
+        MainContext context{view, dialog, folders, boxes, settings, launcher, install};
         OnProcess(context);
         CHECK_FALSE(log.Contains("Dialog.ShowOpen"));
         CHECK_FALSE(log.Contains("Folders.BrowseForFolder"));

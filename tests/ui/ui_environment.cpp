@@ -42,7 +42,64 @@ void SetLogPixels(const std::optional<DWORD>& dpi) {
     RegCloseKey(key);
 }
 
+constexpr REGSAM kView32 = KEY_WOW64_32KEY;
+
+// A key in the 32-bit view of HKEY_LOCAL_MACHINE; nullptr when it is not there.
+HKEY OpenMachineKey32(const wchar_t* path, REGSAM access) {
+    HKEY key = nullptr;
+    return RegOpenKeyExW(HKEY_LOCAL_MACHINE, path, 0, access | kView32, &key) == ERROR_SUCCESS
+               ? key
+               : nullptr;
+}
+
+void DeleteSubkey(const wchar_t* parent, const wchar_t* name) {
+    if (HKEY key = OpenMachineKey32(parent, DELETE | KEY_ENUMERATE_SUB_KEYS)) {
+        RegDeleteKeyW(key, name);
+        RegCloseKey(key);
+    }
+}
+
 }  // namespace
+
+RecordedGameFolder::RecordedGameFolder(const std::wstring& folder) {
+    if (HKEY company = OpenMachineKey32(L"SOFTWARE\\THQ", KEY_QUERY_VALUE)) {
+        RegCloseKey(company);
+    } else {
+        madeCompany_ = true;
+    }
+    HKEY game = nullptr;
+    DWORD disposition = 0;
+    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\THQ\\Company of Heroes", 0, nullptr, 0,
+                        KEY_SET_VALUE | KEY_QUERY_VALUE | kView32, nullptr, &game,
+                        &disposition) != ERROR_SUCCESS) {
+        FailDriving(L"cannot make the game's registry key");
+    }
+    madeGame_ = disposition == REG_CREATED_NEW_KEY;
+    const bool free =
+        RegQueryValueExW(game, L"InstallDir", nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS;
+    const LONG set = free
+                         ? RegSetValueExW(game, L"InstallDir", 0, REG_SZ,
+                                          reinterpret_cast<const BYTE*>(folder.c_str()),
+                                          static_cast<DWORD>((folder.size() + 1) * sizeof(wchar_t)))
+                         : ERROR_ALREADY_EXISTS;
+    RegCloseKey(game);
+    if (set != ERROR_SUCCESS) {
+        FailDriving(L"cannot record the game's folder in the registry");
+    }
+}
+
+RecordedGameFolder::~RecordedGameFolder() {
+    if (HKEY game = OpenMachineKey32(L"SOFTWARE\\THQ\\Company of Heroes", KEY_SET_VALUE)) {
+        RegDeleteValueW(game, L"InstallDir");
+        RegCloseKey(game);
+    }
+    if (madeGame_) {
+        DeleteSubkey(L"SOFTWARE\\THQ", L"Company of Heroes");
+    }
+    if (madeCompany_) {
+        DeleteSubkey(L"SOFTWARE", L"THQ");
+    }
+}
 
 ScreenDpiSetting::ScreenDpiSetting(DWORD dpi) : saved_(LogPixels()) { SetLogPixels(dpi); }
 

@@ -24,6 +24,21 @@ class ScreenDpiSetting {
     std::optional<DWORD> saved_;
 };
 
+// The retail game's installer's record of its folder (HKLM\SOFTWARE\THQ\Company of Heroes,
+// InstallDir, where a 32-bit installer writes it), naming the given folder while this lives. The
+// value and the keys it made are removed afterwards: other cases expect no record.
+class RecordedGameFolder {
+  public:
+    explicit RecordedGameFolder(const std::wstring& folder);
+    ~RecordedGameFolder();
+    RecordedGameFolder(const RecordedGameFolder&) = delete;
+    RecordedGameFolder& operator=(const RecordedGameFolder&) = delete;
+
+  private:
+    bool madeCompany_ = false;
+    bool madeGame_ = false;
+};
+
 // The settings file the program uses, chosen by the program's own rule. Saves the file as it was
 // and puts it back when this goes away, so each case starts from the state it sets up.
 class SettingsFileState {
