@@ -51,6 +51,7 @@ TEST_CASE("Steam's library file lists its libraries in both of its formats") {
         {"cut inside a string", today.substr(0, today.find(L"Steam\"")), kNone},
         {"cut after a whole library", today.substr(0, today.find(L"\"1\"")), kNone},
         {"a closing brace too many", older + L"}", kNone},
+        {"a quote left open", older + L"\"", kNone},
         {"junk", L"MZ\x90\x03 }{ \"\x01", kNone},
         {"empty", L"", kNone},
     };
