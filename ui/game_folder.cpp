@@ -1,23 +1,24 @@
 #include "ui/game_folder.h"
 
-#include <algorithm>
-
 namespace tarvane {
 namespace {
 
-constexpr wchar_t kUninstallKey[] =
-    L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Steam App ";
-// Company of Heroes Relaunch first, then the Legacy Edition.
-constexpr const wchar_t* kSteamApps[] = {L"228200", L"4560"};
+// Where the retail installer and Steam record the game's folder, in the order they are tried:
+// Company of Heroes Relaunch before the Legacy Edition.
+constexpr const wchar_t* kRecordedFolders[][2] = {
+    {L"SOFTWARE\\THQ\\Company of Heroes", L"InstallDir"},
+    {L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Steam App 228200",
+     L"InstallLocation"},
+    {L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Steam App 4560",
+     L"InstallLocation"},
+};
 constexpr const wchar_t* kSteamGameFolders[] = {L"steamapps\\common\\Company of Heroes Relaunch",
                                                 L"steamapps\\common\\Company of Heroes"};
 
-struct Token {
-    enum class Kind { Text, Open, Close } kind;
-    std::wstring text;
-};
-
-bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n'; }
+// A byte-order mark counts as a blank, wherever an editor may have left it.
+bool IsBlank(wchar_t c) {
+    return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n' || c == L'\xFEFF';
+}
 
 // A quoted string after its opening quote, with Steam's escapes undone: "D:\\Games" is D:\Games.
 // A lone backslash before anything else stays, as older files may hold one. Nothing when the
@@ -38,125 +39,107 @@ std::optional<std::wstring> QuotedText(std::wstring_view vdf, std::size_t& at) {
     return std::nullopt;
 }
 
-// Keys, values and braces in order; comments and blanks left out. Nothing when a string is cut
-// short.
-std::optional<std::vector<Token>> Tokens(std::wstring_view vdf) {
-    std::vector<Token> tokens;
-    std::size_t at = 0;
-    while (at < vdf.size()) {
-        const wchar_t c = vdf[at];
-        if (IsBlank(c)) {
-            ++at;
-        } else if (vdf.substr(at, 2) == L"//") {
-            at = std::min(vdf.find(L'\n', at), vdf.size());
-        } else if (c == L'{' || c == L'}') {
-            tokens.push_back({c == L'{' ? Token::Kind::Open : Token::Kind::Close, L""});
-            ++at;
-        } else if (c == L'"') {
-            ++at;
-            std::optional<std::wstring> text = QuotedText(vdf, at);
-            if (!text) {
-                return std::nullopt;
-            }
-            tokens.push_back({Token::Kind::Text, std::move(*text)});
-        } else {
-            const std::size_t start = at;
-            while (at < vdf.size() && !IsBlank(vdf[at]) && vdf[at] != L'"' && vdf[at] != L'{' &&
-                   vdf[at] != L'}') {
-                ++at;
-            }
-            tokens.push_back({Token::Kind::Text, std::wstring(vdf.substr(start, at - start))});
+bool IsNumber(const std::wstring& text) {
+    for (const wchar_t c : text) {
+        if (c < L'0' || c > L'9') {
+            return false;
         }
     }
-    return tokens;
+    return !text.empty();
 }
 
-bool IsNumber(const std::wstring& text) {
-    return !text.empty() &&
-           std::all_of(text.begin(), text.end(), [](wchar_t c) { return c >= L'0' && c <= L'9'; });
-}
-
+// Keys compare without regard to case.
 bool IsPathKey(const std::wstring& key) {
-    return key.size() == 4 && std::equal(key.begin(), key.end(), L"path", [](wchar_t a, wchar_t b) {
-               return (a >= L'A' && a <= L'Z' ? a + (L'a' - L'A') : a) == b;
-           });
+    constexpr wchar_t kPath[] = L"path";
+    if (key.size() != 4) {
+        return false;
+    }
+    for (std::size_t at = 0; at < 4; ++at) {
+        if ((key[at] | 0x20) != kPath[at]) {
+            return false;
+        }
+    }
+    return true;
 }
 
-std::wstring JoinPath(std::wstring folder, const std::wstring& name) {
+std::wstring JoinPath(std::wstring folder, const wchar_t* name) {
     if (!folder.empty() && folder.back() != L'\\') {
         folder += L'\\';
     }
-    return folder + name;
+    return folder += name;
 }
 
-// Steam's own folder (which the older library file does not list) and every library beside it.
-std::vector<std::wstring> SteamLibrariesOn(InstallRecords& records) {
+// Steam's own folder (which the older library file does not list) and every library beside it,
+// each with the game's two folders in it.
+void AddSteamPlaces(InstallRecords& records, std::vector<std::wstring>& places) {
     std::optional<std::wstring> steam =
         records.RegistryText(RegistryRoot::CurrentUser, L"Software\\Valve\\Steam", L"SteamPath");
     if (!steam || steam->empty()) {
-        return {};
+        return;
     }
     // Steam writes its own folder with forward slashes.
-    std::replace(steam->begin(), steam->end(), L'/', L'\\');
-    std::vector<std::wstring> libraries{*steam};
-    if (const auto vdf = records.ReadTextFile(JoinPath(*steam, L"steamapps\\libraryfolders.vdf"))) {
-        const std::vector<std::wstring> listed = SteamLibraries(*vdf);
-        libraries.insert(libraries.end(), listed.begin(), listed.end());
+    for (wchar_t& c : *steam) {
+        c = c == L'/' ? L'\\' : c;
     }
-    return libraries;
+    const std::optional<std::wstring> vdf =
+        records.ReadTextFile(JoinPath(*steam, L"steamapps\\libraryfolders.vdf"));
+    std::vector<std::wstring> libraries = vdf ? SteamLibraries(*vdf) : std::vector<std::wstring>{};
+    libraries.insert(libraries.begin(), *steam);
+    for (const std::wstring& library : libraries) {
+        for (const wchar_t* game : kSteamGameFolders) {
+            places.push_back(JoinPath(library, game));
+        }
+    }
 }
 
 std::vector<std::wstring> PlacesOfTheGame(InstallRecords& records) {
     std::vector<std::wstring> places{kDefaultGameFolder};
-    const auto addRecorded = [&](const std::wstring& key, const wchar_t* name) {
+    for (const auto& [key, name] : kRecordedFolders) {
         std::optional<std::wstring> place =
             records.RegistryText(RegistryRoot::LocalMachine32, key, name);
         if (place && !place->empty()) {
             places.push_back(std::move(*place));
         }
-    };
-    addRecorded(L"SOFTWARE\\THQ\\Company of Heroes", L"InstallDir");
-    for (const wchar_t* app : kSteamApps) {
-        addRecorded(kUninstallKey + std::wstring(app), L"InstallLocation");
     }
-    for (const std::wstring& library : SteamLibrariesOn(records)) {
-        for (const wchar_t* game : kSteamGameFolders) {
-            places.push_back(JoinPath(library, game));
-        }
-    }
+    AddSteamPlaces(records, places);
     return places;
 }
 
 }  // namespace
 
 std::vector<std::wstring> SteamLibraries(std::wstring_view vdf) {
-    const std::optional<std::vector<Token>> tokens = Tokens(vdf);
-    if (!tokens) {
-        return {};
-    }
     std::vector<std::wstring> libraries;
+    std::optional<std::wstring> key;  // a string that waits for its value or its block
     int depth = 0;
-    for (std::size_t at = 0; at < tokens->size(); ++at) {
-        const Token& token = (*tokens)[at];
-        if (token.kind != Token::Kind::Text) {
-            depth += token.kind == Token::Kind::Open ? 1 : -1;
+    std::size_t at = 0;
+    while (at < vdf.size()) {
+        const wchar_t c = vdf[at++];
+        if (IsBlank(c)) {
+            continue;
+        }
+        if (c == L'{' || c == L'}') {
+            depth += c == L'{' ? 1 : -1;
+            key.reset();
             if (depth < 0) {
                 return {};
             }
             continue;
         }
-        const bool pair = at + 1 < tokens->size() && (*tokens)[at + 1].kind == Token::Kind::Text;
-        if (!pair) {
-            continue;  // a key whose value is a block
+        std::optional<std::wstring> text = c == L'"' ? QuotedText(vdf, at) : std::nullopt;
+        if (!text) {
+            return {};  // junk outside the quotes, or a quote left open
         }
-        const std::wstring& value = (*tokens)[++at].text;
+        if (!key) {
+            key = std::move(text);
+            continue;
+        }
         // The older file numbers its libraries at the top level; today's gives each a block of
         // its own with a "path".
-        const bool library =
-            (depth == 1 && IsNumber(token.text)) || (depth == 2 && IsPathKey(token.text));
-        if (library && !value.empty()) {
-            libraries.push_back(value);
+        const bool library = (depth == 1 && IsNumber(*key)) || (depth == 2 && IsPathKey(*key));
+        if (library && !text->empty()) {
+            libraries.push_back(std::move(*text));
         }
+        key.reset();
     }
     return depth == 0 ? libraries : std::vector<std::wstring>{};
 }

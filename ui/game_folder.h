@@ -22,8 +22,8 @@ class InstallRecords {
     virtual ~InstallRecords() = default;
     // A text value of the registry; nothing when the key or the value is missing, is not text,
     // is too long or is not terminated.
-    virtual std::optional<std::wstring> RegistryText(RegistryRoot root, const std::wstring& key,
-                                                     const std::wstring& name) = 0;
+    virtual std::optional<std::wstring> RegistryText(RegistryRoot root, const wchar_t* key,
+                                                     const wchar_t* name) = 0;
     virtual bool FolderExists(const std::wstring& path) = 0;
     virtual bool FileExists(const std::wstring& path) = 0;
     // A small UTF-8 text file; nothing when it is missing, unreadable, too large or not UTF-8.
@@ -31,7 +31,8 @@ class InstallRecords {
 };
 
 // The Steam libraries that libraryfolders.vdf lists, in its order: "path" entries of today's
-// file, numbered entries of the older one. None when the file is malformed or cut short.
+// file, numbered entries of the older one. None when the file is malformed or cut short; Steam
+// writes every key and value in quotes, without comments.
 std::vector<std::wstring> SteamLibraries(std::wstring_view vdf);
 
 // The first place the game may be in that holds Archive.exe; else the first that exists; else

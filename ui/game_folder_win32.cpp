@@ -23,13 +23,12 @@ DWORD AttributesOf(const std::wstring& path) {
 
 }  // namespace
 
-std::optional<std::wstring> Win32InstallRecords::RegistryText(RegistryRoot root,
-                                                              const std::wstring& key,
-                                                              const std::wstring& name) {
+std::optional<std::wstring> Win32InstallRecords::RegistryText(RegistryRoot root, const wchar_t* key,
+                                                              const wchar_t* name) {
     // The installers are 32-bit programs: the 64-bit build must read what they saw.
     const bool machine = root == RegistryRoot::LocalMachine32;
     HKEY opened = nullptr;
-    if (RegOpenKeyExW(machine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER, key.c_str(), 0,
+    if (RegOpenKeyExW(machine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER, key, 0,
                       KEY_QUERY_VALUE | (machine ? KEY_WOW64_32KEY : 0),
                       &opened) != ERROR_SUCCESS) {
         return std::nullopt;
@@ -38,7 +37,7 @@ std::optional<std::wstring> Win32InstallRecords::RegistryText(RegistryRoot root,
     std::wstring value(kLongestValueChars + 1, L'\0');
     DWORD type = 0;
     DWORD bytes = kLongestValueChars * sizeof(wchar_t);
-    const LONG read = RegQueryValueExW(opened, name.c_str(), nullptr, &type,
+    const LONG read = RegQueryValueExW(opened, name, nullptr, &type,
                                        reinterpret_cast<BYTE*>(value.data()), &bytes);
     RegCloseKey(opened);
     // A value stored without its terminating NUL is as good as a damaged one.

@@ -7,8 +7,8 @@ namespace tarvane {
 // holding a Steam library, say) answers "not there" instead of raising the system's box.
 class Win32InstallRecords final : public InstallRecords {
   public:
-    std::optional<std::wstring> RegistryText(RegistryRoot root, const std::wstring& key,
-                                             const std::wstring& name) override;
+    std::optional<std::wstring> RegistryText(RegistryRoot root, const wchar_t* key,
+                                             const wchar_t* name) override;
     bool FolderExists(const std::wstring& path) override;
     bool FileExists(const std::wstring& path) override;
     std::optional<std::wstring> ReadTextFile(const std::wstring& path) override;

@@ -3,7 +3,7 @@
 namespace tarvane {
 
 DropResult DecideStartPaths(const std::vector<std::wstring>& commandLine,
-                            const ExistingItemLookup& existingItem) {
+                            ExistingItemLookup existingItem) {
     std::vector<DroppedItem> items;
     for (std::size_t index = 1; index < commandLine.size(); ++index) {
         if (std::optional<DroppedItem> item = existingItem(commandLine[index])) {

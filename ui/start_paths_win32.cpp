@@ -21,24 +21,12 @@ std::vector<std::wstring> CommandLineWords() {
     return split;
 }
 
-// A relative path is made whole now, while it still means what the user meant: the file dialogs
-// may change the current folder later.
 std::optional<DroppedItem> ExistingItem(const std::wstring& argument) {
-    const DWORD chars = GetFullPathNameW(argument.c_str(), 0, nullptr, nullptr);
-    if (chars == 0) {
+    const DWORD attributes = GetFileAttributesW(argument.c_str());
+    if (argument.empty() || attributes == INVALID_FILE_ATTRIBUTES) {
         return std::nullopt;
     }
-    std::wstring path(chars, L'\0');
-    const DWORD written = GetFullPathNameW(argument.c_str(), chars, path.data(), nullptr);
-    if (written == 0 || written >= chars) {
-        return std::nullopt;
-    }
-    path.resize(written);
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) {
-        return std::nullopt;
-    }
-    return DroppedItem{path, (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0};
+    return DroppedItem{argument, (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0};
 }
 
 }  // namespace

@@ -67,15 +67,14 @@ namespace {
 
 const std::wstring kTarvane = LR"(C:\Program Files\Tarvane\Tarvane.exe)";
 
-// What the file system holds for the command-line cases: each argument that names something,
-// with its full path.
+// What the file system holds for the command-line cases.
 std::optional<DroppedItem> ExistingItem(const std::wstring& argument) {
     const std::map<std::wstring, DroppedItem> existing{
         {kTarvane, {kTarvane, false}},
         {kFile.path, kFile},
         {kOtherFolder.path, kOtherFolder},
         {L"D:\\My Mods\\Art High.sga", {L"D:\\My Mods\\Art High.sga", false}},
-        {L"Art.sga", {L"C:\\Work\\Art.sga", false}},
+        {L"Art.sga", {L"Art.sga", false}},
     };
     const auto found = existing.find(argument);
     return found == existing.end() ? std::nullopt : std::optional(found->second);
@@ -96,7 +95,7 @@ TEST_CASE("Paths on the command line fill the boxes as a drop outside them does"
         {"a file", file, {kFile.path, {}}},
         {"a folder", folder, {{}, kOtherFolder.path}},
         {"a folder and a file", folder + L" " + file, {kFile.path, kOtherFolder.path}},
-        {"two files", LR"(Art.sga )" + file, {L"C:\\Work\\Art.sga", {}}},
+        {"two files", LR"(Art.sga )" + file, {L"Art.sga", {}}},
         {"a switch and a missing path",
          LR"(/s "D:\Gone.sga" -x )" + folder,
          {{}, kOtherFolder.path}},

@@ -320,10 +320,11 @@ class FakeInstallRecords final : public InstallRecords {
   public:
     explicit FakeInstallRecords(CallLog& log) : log_(log) {}
 
-    std::optional<std::wstring> RegistryText(RegistryRoot root, const std::wstring& key,
-                                             const std::wstring& name) override {
-        log_.Add("Install.RegistryText", key + L"\\" + name);
-        return Found(registry, {root, key + L"\\" + name});
+    std::optional<std::wstring> RegistryText(RegistryRoot root, const wchar_t* key,
+                                             const wchar_t* name) override {
+        const std::wstring value = key + (L"\\" + std::wstring(name));
+        log_.Add("Install.RegistryText", value);
+        return Found(registry, {root, value});
     }
     bool FolderExists(const std::wstring& path) override {
         log_.Add("Install.FolderExists", path);

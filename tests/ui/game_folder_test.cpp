@@ -24,7 +24,6 @@ TEST_CASE("Steam's library file lists its libraries in both of its formats") {
 			"228200"		"13254827385"
 		}
 	}
-	// a comment
 	"1"
 	{
 		"PATH"		"\\\\nas\\Игры \"Steam\""
