@@ -1,5 +1,7 @@
 #include "ui/ui_environment.h"
 
+#include <utility>
+
 #include "startup/ini_location_win32.h"
 #include "support/win32_files.h"
 #include "support/window_driving_win32.h"
@@ -42,62 +44,40 @@ void SetLogPixels(const std::optional<DWORD>& dpi) {
     RegCloseKey(key);
 }
 
-constexpr REGSAM kView32 = KEY_WOW64_32KEY;
+constexpr wchar_t kGameKey[] = L"SOFTWARE\\THQ\\Company of Heroes";
 
-// A key in the 32-bit view of HKEY_LOCAL_MACHINE; nullptr when it is not there.
-HKEY OpenMachineKey32(const wchar_t* path, REGSAM access) {
+// Opens a key of HKEY_LOCAL_MACHINE's 32-bit view, where a 32-bit installer writes.
+HKEY MachineKey32(const wchar_t* path, REGSAM access) {
     HKEY key = nullptr;
-    return RegOpenKeyExW(HKEY_LOCAL_MACHINE, path, 0, access | kView32, &key) == ERROR_SUCCESS
-               ? key
-               : nullptr;
-}
-
-void DeleteSubkey(const wchar_t* parent, const wchar_t* name) {
-    if (HKEY key = OpenMachineKey32(parent, DELETE | KEY_ENUMERATE_SUB_KEYS)) {
-        RegDeleteKeyW(key, name);
-        RegCloseKey(key);
-    }
+    RegOpenKeyExW(HKEY_LOCAL_MACHINE, path, 0, access | KEY_WOW64_32KEY, &key);
+    return key;
 }
 
 }  // namespace
 
 RecordedGameFolder::RecordedGameFolder(const std::wstring& folder) {
-    if (HKEY company = OpenMachineKey32(L"SOFTWARE\\THQ", KEY_QUERY_VALUE)) {
+    if (HKEY company = MachineKey32(L"SOFTWARE\\THQ", KEY_QUERY_VALUE)) {
         RegCloseKey(company);
-    } else {
-        madeCompany_ = true;
+        FailDriving(L"the test system already has a record of the game");
     }
     HKEY game = nullptr;
-    DWORD disposition = 0;
-    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\THQ\\Company of Heroes", 0, nullptr, 0,
-                        KEY_SET_VALUE | KEY_QUERY_VALUE | kView32, nullptr, &game,
-                        &disposition) != ERROR_SUCCESS) {
+    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, kGameKey, 0, nullptr, 0,
+                        KEY_SET_VALUE | KEY_WOW64_32KEY, nullptr, &game,
+                        nullptr) != ERROR_SUCCESS) {
         FailDriving(L"cannot make the game's registry key");
     }
-    madeGame_ = disposition == REG_CREATED_NEW_KEY;
-    const bool free =
-        RegQueryValueExW(game, L"InstallDir", nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS;
-    const LONG set = free
-                         ? RegSetValueExW(game, L"InstallDir", 0, REG_SZ,
-                                          reinterpret_cast<const BYTE*>(folder.c_str()),
-                                          static_cast<DWORD>((folder.size() + 1) * sizeof(wchar_t)))
-                         : ERROR_ALREADY_EXISTS;
+    RegSetValueExW(game, L"InstallDir", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
+                   static_cast<DWORD>((folder.size() + 1) * sizeof(wchar_t)));
     RegCloseKey(game);
-    if (set != ERROR_SUCCESS) {
-        FailDriving(L"cannot record the game's folder in the registry");
-    }
 }
 
 RecordedGameFolder::~RecordedGameFolder() {
-    if (HKEY game = OpenMachineKey32(L"SOFTWARE\\THQ\\Company of Heroes", KEY_SET_VALUE)) {
-        RegDeleteValueW(game, L"InstallDir");
-        RegCloseKey(game);
-    }
-    if (madeGame_) {
-        DeleteSubkey(L"SOFTWARE\\THQ", L"Company of Heroes");
-    }
-    if (madeCompany_) {
-        DeleteSubkey(L"SOFTWARE", L"THQ");
+    for (const auto& [parent, child] :
+         {std::pair{L"SOFTWARE\\THQ", L"Company of Heroes"}, std::pair{L"SOFTWARE", L"THQ"}}) {
+        if (HKEY key = MachineKey32(parent, DELETE | KEY_ENUMERATE_SUB_KEYS)) {
+            RegDeleteKeyW(key, child);
+            RegCloseKey(key);
+        }
     }
 }
 

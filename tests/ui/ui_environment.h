@@ -25,18 +25,14 @@ class ScreenDpiSetting {
 };
 
 // The retail game's installer's record of its folder (HKLM\SOFTWARE\THQ\Company of Heroes,
-// InstallDir, where a 32-bit installer writes it), naming the given folder while this lives. The
-// value and the keys it made are removed afterwards: other cases expect no record.
+// InstallDir, where a 32-bit installer writes it) while this lives, on a system that has none;
+// removed again afterwards, since other cases expect none.
 class RecordedGameFolder {
   public:
     explicit RecordedGameFolder(const std::wstring& folder);
     ~RecordedGameFolder();
     RecordedGameFolder(const RecordedGameFolder&) = delete;
     RecordedGameFolder& operator=(const RecordedGameFolder&) = delete;
-
-  private:
-    bool madeCompany_ = false;
-    bool madeGame_ = false;
 };
 
 // The settings file the program uses, chosen by the program's own rule. Saves the file as it was
