@@ -6,6 +6,7 @@
 #include "settings/settings.h"
 #include "shell/file_dialog.h"
 #include "shell/folder_browser.h"
+#include "ui/game_folder.h"
 #include "ui/message.h"
 
 namespace tarvane {
@@ -51,6 +52,7 @@ struct MainContext {
     SettingsFile& settings;
     Launcher& launcher;
     PathForms& paths;
+    InstallRecords& install;
 };
 
 }  // namespace tarvane

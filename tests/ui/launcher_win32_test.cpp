@@ -50,7 +50,7 @@ struct Press : FakeWindowParts {
         view.Type(archive, output);
     }
     void Run() {
-        MainContext context{view, dialog, folders, boxes, settings, launcher, paths};
+        MainContext context{view, dialog, folders, boxes, settings, launcher, paths, install};
         OnProcess(context);
         CHECK_FALSE(log.Contains("Dialog.ShowOpen"));
         CHECK_FALSE(log.Contains("Folders.BrowseForFolder"));
