@@ -7,6 +7,7 @@
 #include "startup/component_win32.h"
 #include "startup/ini_location_win32.h"
 #include "ui/main_window_win32.h"
+#include "ui/start_paths_win32.h"
 
 namespace tarvane {
 namespace {
@@ -40,6 +41,7 @@ int Main(HINSTANCE instance, int showCommand) {
         return 1;
     }
     window.Load();
+    window.FillBoxes(StartPaths());
     window.Show(showCommand);
     return RunMessageLoop(window);
 }

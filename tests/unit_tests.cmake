@@ -12,6 +12,7 @@ add_executable(unit_tests
     ui/commands_test.cpp
     ui/drop_test.cpp
     ui/extraction_test.cpp
+    ui/game_folder_test.cpp
     ui/help_test.cpp
     ui/layout_test.cpp
     ui/pickers_test.cpp

@@ -6,6 +6,7 @@
 #include "settings/settings.h"
 #include "shell/file_dialog.h"
 #include "shell/folder_browser.h"
+#include "ui/game_folder.h"
 #include "ui/message.h"
 #include "ui/tool_approval.h"
 
@@ -52,6 +53,7 @@ struct MainContext {
     SettingsFile& settings;
     Launcher& launcher;
     PathForms& paths;
+    InstallRecords& install;
     ToolApprovals& approvals;
 };
 

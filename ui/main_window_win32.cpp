@@ -6,6 +6,7 @@
 #include "shell/system_error_win32.h"
 #include "ui/dpi_win32.h"
 #include "ui/drop_win32.h"
+#include "ui/game_folder_win32.h"
 #include "ui/layout.h"
 #include "ui/commands.h"
 #include "ui/message_win32.h"
@@ -94,6 +95,15 @@ void MainWindow::Load() {
     RunAction(window_, [](MainContext& context) { OnLoad(context); });
 }
 
+void MainWindow::FillBoxes(const DropResult& result) {
+    if (result.output) {
+        SetOutputText(*result.output);
+    }
+    if (result.archive) {
+        SetArchiveText(*result.archive);
+    }
+}
+
 void MainWindow::Show(int showCommand) {
     ShowWindow(window_, showCommand);
     UpdateWindow(window_);
@@ -147,8 +157,9 @@ void MainWindow::RunAction(HWND owner, Action action) {
     Win32OpenFilePrompt prompt(owner);
     CommonDialog dialog(prompt, dialogFileName_);
     ShellFolderBrowser folders(owner);
-    MainContext context{*this,     dialog,    folders,    boxes,
-                        settings_, launcher_, pathForms_, approvals_};
+    Win32InstallRecords install;
+    MainContext context{*this,     dialog,     folders, boxes,     settings_,
+                        launcher_, pathForms_, install, approvals_};
     action(context);
     dialogFileName_ = dialog.FileName();
 }
@@ -205,12 +216,7 @@ void MainWindow::OnDropFiles(HWND window, HDROP drop) {
         return;
     }
     const DropResult result = DecideDrop(DroppedItems(drop), DropPlaceIn(window, drop));
-    if (result.output) {
-        SetOutputText(*result.output);
-    }
-    if (result.archive) {
-        SetArchiveText(*result.archive);
-    }
+    FillBoxes(result);
     if (result.archive || result.output) {
         HWND changed = GetDlgItem(window, result.archive ? kTxtSGAPath : kTxtSGBOut);
         // A drop seldom activates the window; the focus is there when the user comes to it.

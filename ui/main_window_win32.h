@@ -5,6 +5,7 @@
 #include <string>
 
 #include "settings/file_owner_win32.h"
+#include "ui/drop.h"
 #include "ui/launcher_win32.h"
 #include "ui/main_context.h"
 #include "ui/path_forms_win32.h"
@@ -27,6 +28,8 @@ class MainWindow final : public MainView {
     bool Create(std::wstring& failure);
     // The load action: runs before the window is first shown.
     void Load();
+    // Puts dropped paths, or paths the program was started with, into their boxes.
+    void FillBoxes(const DropResult& result);
     void Show(int showCommand);
 
     HWND Handle() const { return window_; }

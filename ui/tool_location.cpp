@@ -6,9 +6,10 @@ namespace tarvane {
 namespace {
 
 // A chosen file, or "" when the dialog was cancelled: a cancel must never store anything.
-std::wstring AskForArchiveTool(FileDialog& dialog) {
+std::wstring AskForArchiveTool(MainContext& context) {
+    FileDialog& dialog = context.dialog;
     dialog.SetDialogTitle(L"Select Archive.exe in CoH folder");
-    dialog.SetInitDir(L"C:\\Program Files\\THQ\\Company of Heroes");
+    dialog.SetInitDir(GameFolder(context.install));
     dialog.SetFilter(L"Archive.exe|archive.exe");
     dialog.ShowOpen();
     return dialog.Confirmed() ? dialog.FileName() : L"";
@@ -44,14 +45,14 @@ void OnLoad(MainContext& context) {
     if (context.boxes.Show(FirstStartQuestion()) != Answer::Yes) {
         return;
     }
-    const std::wstring tool = AskForArchiveTool(context.dialog);
+    const std::wstring tool = AskForArchiveTool(context);
     if (!tool.empty()) {
         StoreToolPath(context, tool);
     }
 }
 
 void OnSetToolPath(MainContext& context) {
-    const std::wstring tool = AskForArchiveTool(context.dialog);
+    const std::wstring tool = AskForArchiveTool(context);
     if (!tool.empty()) {
         StoreToolPath(context, L"\"" + tool + L"\"");
     }

@@ -81,6 +81,24 @@ TEST_CASE("A drop fills the text box it lands on, or elsewhere each box with its
     CHECK(ReadToolCalls(toolFolder).empty());
 }
 
+TEST_CASE("An archive and a folder on the command line fill the boxes after the first start",
+          "[ui][drop]") {
+    const ScratchFolder scratch(L"ui start paths\\Мои моды");
+    std::wstring folder = scratch.Path();
+    folder.pop_back();
+    const std::wstring archive = scratch.Path() + L"Art High.sga";
+    WriteWholeFile(archive, "SGA");
+    const PreparedSettings noSettings(std::nullopt);
+
+    const TarvaneProcess program(L"Tarvane.exe",
+                                 L"/x \"" + folder + L"\" \"C:\\Gone.sga\" \"" + archive + L"\"");
+    const HWND window = MainWindowAfterStart(program, true);
+    CHECK(WindowText(GetDlgItem(window, kTxtSGAPath)) == archive);
+    CHECK(WindowText(GetDlgItem(window, kTxtSGBOut)) == folder);
+    CHECK(program.NoDialogAppears());
+    CHECK(noSettings.settings.StoredTool() == std::nullopt);
+}
+
 TEST_CASE("A drop while a message box is open changes nothing", "[ui][drop]") {
     const StartedProgram started;
     PostCommand(started.window, kMnuHelpHow);

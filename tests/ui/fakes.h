@@ -19,6 +19,7 @@
 #include "shell/file_dialog.h"
 #include "shell/folder_browser.h"
 #include "startup/component.h"
+#include "ui/game_folder.h"
 #include "support/printable.h"
 #include "ui/main_context.h"
 #include "ui/message.h"
@@ -365,6 +366,46 @@ class FakePathForms final : public PathForms {
     std::map<std::wstring, std::wstring> shortForms;
 };
 
+// The machine's records of the game as a test sets them up: registry values (by root and
+// key\name), folders, files and text files.
+class FakeInstallRecords final : public InstallRecords {
+  public:
+    explicit FakeInstallRecords(CallLog& log) : log_(log) {}
+
+    std::optional<std::wstring> RegistryText(RegistryRoot root, const wchar_t* key,
+                                             const wchar_t* name) override {
+        const std::wstring value = key + (L"\\" + std::wstring(name));
+        log_.Add("Install.RegistryText", value);
+        return Found(registry, {root, value});
+    }
+    bool FolderExists(const std::wstring& path) override {
+        log_.Add("Install.FolderExists", path);
+        return folders.count(path) > 0;
+    }
+    bool FileExists(const std::wstring& path) override {
+        log_.Add("Install.FileExists", path);
+        return files.count(path) > 0;
+    }
+    std::optional<std::wstring> ReadTextFile(const std::wstring& path) override {
+        log_.Add("Install.ReadTextFile", path);
+        return Found(textFiles, path);
+    }
+
+    std::map<std::pair<RegistryRoot, std::wstring>, std::wstring> registry;
+    std::set<std::wstring> folders;
+    std::set<std::wstring> files;
+    std::map<std::wstring, std::wstring> textFiles;
+
+  private:
+    template <typename Map>
+    static std::optional<std::wstring> Found(const Map& map, const typename Map::key_type& key) {
+        const auto found = map.find(key);
+        return found == map.end() ? std::nullopt : std::optional(found->second);
+    }
+
+    CallLog& log_;
+};
+
 // The style of every input error and failure report: OK only, the critical icon, title "Error".
 inline bool IsErrorBox(const Message& message) {
     return message.title == L"Error" && message.buttons == Buttons::Ok &&
@@ -382,6 +423,7 @@ struct FakeWindowParts {
     FakeFileDialog dialog{log};
     FakeFolderBrowser folders{log};
     FakeMessageBoxes boxes{log};
+    FakeInstallRecords install{log};
 };
 
 // Everything one action of the main window works with.
@@ -391,7 +433,8 @@ struct FakeWindow : FakeWindowParts {
     FakePathForms paths;
     FakeFileOwners owners;
     ToolApprovals approvals{owners};
-    MainContext context{view, dialog, folders, boxes, settings, launcher, paths, approvals};
+    MainContext context{view,     dialog, folders, boxes,    settings,
+                        launcher, paths,  install, approvals};
 };
 
 // The start-up's view of the machine: the system folder's answers in turn (the last one repeats),

@@ -52,7 +52,8 @@ struct Press : FakeWindowParts {
         view.Type(archive, output);
     }
     void Run() {
-        MainContext context{view, dialog, folders, boxes, settings, launcher, paths, approvals};
+        MainContext context{view,     dialog, folders, boxes,    settings,
+                            launcher, paths,  install, approvals};
         OnProcess(context);
         CHECK_FALSE(log.Contains("Dialog.ShowOpen"));
         CHECK_FALSE(log.Contains("Folders.BrowseForFolder"));

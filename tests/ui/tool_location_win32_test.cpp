@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "support/win32_files.h"
+#include "ui/game_folder.h"
 #include "ui/window_description.h"
 #include "ui/ui_driver.h"
 #include "support/printable.h"
@@ -85,6 +86,21 @@ TEST_CASE("The Archive.exe dialog opens in the game's folder and offers Archive.
         CHECK(IsModalTo(started.program.WaitForDialog(kToolDialogTitle), started.window));
         checkDialog(started.program);
     }
+}
+
+TEST_CASE("Without the default folder, the dialog opens where the installer recorded the game",
+          "[ui][tool]") {
+    REQUIRE(GetFileAttributesW(kDefaultGameFolder) == INVALID_FILE_ATTRIBUTES);
+    const InstalledTool tool;
+    std::wstring recorded = tool.folder;
+    recorded.pop_back();
+    const RecordedGameFolder record(recorded);
+    const PreparedSettings noSettings(std::nullopt);
+    const TarvaneProcess program;
+    Answer(WaitForFirstStartQuestion(program), L"Yes");
+    const HWND dialog = program.WaitForDialog(kToolDialogTitle);
+    CHECK(FileDialogFolder(dialog) == recorded);
+    CancelDialog(dialog);
 }
 
 TEST_CASE("The first start asks for Archive.exe before the window shows", "[ui][tool]") {

@@ -1,5 +1,7 @@
 #include "ui/ui_environment.h"
 
+#include <utility>
+
 #include "startup/ini_location_win32.h"
 #include "support/win32_files.h"
 #include "support/window_driving_win32.h"
@@ -42,7 +44,42 @@ void SetLogPixels(const std::optional<DWORD>& dpi) {
     RegCloseKey(key);
 }
 
+constexpr wchar_t kGameKey[] = L"SOFTWARE\\THQ\\Company of Heroes";
+
+// Opens a key of HKEY_LOCAL_MACHINE's 32-bit view, where a 32-bit installer writes.
+HKEY MachineKey32(const wchar_t* path, REGSAM access) {
+    HKEY key = nullptr;
+    RegOpenKeyExW(HKEY_LOCAL_MACHINE, path, 0, access | KEY_WOW64_32KEY, &key);
+    return key;
+}
+
 }  // namespace
+
+RecordedGameFolder::RecordedGameFolder(const std::wstring& folder) {
+    if (HKEY company = MachineKey32(L"SOFTWARE\\THQ", KEY_QUERY_VALUE)) {
+        RegCloseKey(company);
+        FailDriving(L"the test system already has a record of the game");
+    }
+    HKEY game = nullptr;
+    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, kGameKey, 0, nullptr, 0,
+                        KEY_SET_VALUE | KEY_WOW64_32KEY, nullptr, &game,
+                        nullptr) != ERROR_SUCCESS) {
+        FailDriving(L"cannot make the game's registry key");
+    }
+    RegSetValueExW(game, L"InstallDir", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
+                   static_cast<DWORD>((folder.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(game);
+}
+
+RecordedGameFolder::~RecordedGameFolder() {
+    for (const auto& [parent, child] :
+         {std::pair{L"SOFTWARE\\THQ", L"Company of Heroes"}, std::pair{L"SOFTWARE", L"THQ"}}) {
+        if (HKEY key = MachineKey32(parent, DELETE | KEY_ENUMERATE_SUB_KEYS)) {
+            RegDeleteKeyW(key, child);
+            RegCloseKey(key);
+        }
+    }
+}
 
 ScreenDpiSetting::ScreenDpiSetting(DWORD dpi) : saved_(LogPixels()) { SetLogPixels(dpi); }
 

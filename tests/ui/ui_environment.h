@@ -24,6 +24,17 @@ class ScreenDpiSetting {
     std::optional<DWORD> saved_;
 };
 
+// The retail game's installer's record of its folder (HKLM\SOFTWARE\THQ\Company of Heroes,
+// InstallDir, where a 32-bit installer writes it) while this lives, on a system that has none;
+// removed again afterwards, since other cases expect none.
+class RecordedGameFolder {
+  public:
+    explicit RecordedGameFolder(const std::wstring& folder);
+    ~RecordedGameFolder();
+    RecordedGameFolder(const RecordedGameFolder&) = delete;
+    RecordedGameFolder& operator=(const RecordedGameFolder&) = delete;
+};
+
 // The settings file the program uses, chosen by the program's own rule. Saves the file as it was
 // and puts it back when this goes away, so each case starts from the state it sets up.
 class SettingsFileState {

@@ -1,0 +1,91 @@
+#include "ui/game_folder_win32.h"
+
+#include <windows.h>
+
+namespace tarvane {
+namespace {
+
+// Longer than any folder worth opening the dialog in.
+constexpr DWORD kLongestValueChars = 1024;
+// Steam's library list is a few hundred bytes for each library.
+constexpr DWORD kLargestTextFileBytes = 256 * 1024;
+
+// Kept for the rest of the run: the file dialog that opens next gains from it too.
+void KeepDriveErrorsQuiet() {
+    const UINT previous = SetErrorMode(SEM_FAILCRITICALERRORS);
+    SetErrorMode(previous | SEM_FAILCRITICALERRORS);
+}
+
+DWORD AttributesOf(const std::wstring& path) {
+    KeepDriveErrorsQuiet();
+    return GetFileAttributesW(path.c_str());
+}
+
+}  // namespace
+
+std::optional<std::wstring> Win32InstallRecords::RegistryText(RegistryRoot root, const wchar_t* key,
+                                                              const wchar_t* name) {
+    // The installers are 32-bit programs: the 64-bit build must read what they saw.
+    const bool machine = root == RegistryRoot::LocalMachine32;
+    HKEY opened = nullptr;
+    if (RegOpenKeyExW(machine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER, key, 0,
+                      KEY_QUERY_VALUE | (machine ? KEY_WOW64_32KEY : 0),
+                      &opened) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    // One character more than the value may fill, so the text always ends in a NUL of ours.
+    std::wstring value(kLongestValueChars + 1, L'\0');
+    DWORD type = 0;
+    DWORD bytes = kLongestValueChars * sizeof(wchar_t);
+    const LONG read = RegQueryValueExW(opened, name, nullptr, &type,
+                                       reinterpret_cast<BYTE*>(value.data()), &bytes);
+    RegCloseKey(opened);
+    // A value stored without its terminating NUL is as good as a damaged one.
+    const std::size_t chars = bytes / sizeof(wchar_t);
+    if (read != ERROR_SUCCESS || type != REG_SZ || bytes % sizeof(wchar_t) != 0 || chars == 0 ||
+        value[chars - 1] != L'\0') {
+        return std::nullopt;
+    }
+    value.resize(value.find(L'\0'));
+    return value;
+}
+
+bool Win32InstallRecords::FolderExists(const std::wstring& path) {
+    const DWORD attributes = AttributesOf(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+bool Win32InstallRecords::FileExists(const std::wstring& path) {
+    const DWORD attributes = AttributesOf(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+std::optional<std::wstring> Win32InstallRecords::ReadTextFile(const std::wstring& path) {
+    KeepDriveErrorsQuiet();
+    // Steam may be rewriting the file right now.
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return std::nullopt;
+    }
+    // One byte more than allowed tells a file that is too large.
+    std::string bytes(kLargestTextFileBytes + 1, '\0');
+    DWORD read = 0;
+    const BOOL ok = ReadFile(file, bytes.data(), kLargestTextFileBytes + 1, &read, nullptr);
+    CloseHandle(file);
+    if (!ok || read == 0 || read > kLargestTextFileBytes) {
+        return std::nullopt;
+    }
+    const int size = static_cast<int>(read);
+    const int chars =
+        MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes.data(), size, nullptr, 0);
+    if (chars == 0) {
+        return std::nullopt;
+    }
+    std::wstring text(static_cast<std::size_t>(chars), L'\0');
+    MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes.data(), size, text.data(), chars);
+    return text;
+}
+
+}  // namespace tarvane

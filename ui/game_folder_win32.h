@@ -1,0 +1,17 @@
+#pragma once
+#include "ui/game_folder.h"
+
+namespace tarvane {
+
+// The registry and the file system. A probe of a drive without a disk (an empty card reader
+// holding a Steam library, say) answers "not there" instead of raising the system's box.
+class Win32InstallRecords final : public InstallRecords {
+  public:
+    std::optional<std::wstring> RegistryText(RegistryRoot root, const wchar_t* key,
+                                             const wchar_t* name) override;
+    bool FolderExists(const std::wstring& path) override;
+    bool FileExists(const std::wstring& path) override;
+    std::optional<std::wstring> ReadTextFile(const std::wstring& path) override;
+};
+
+}  // namespace tarvane
