@@ -87,7 +87,7 @@ ProfileWrite Win32SettingsFile::Store(const std::wstring& section, const std::ws
         return {false, kTooLargeToConvertReason};
     }
     if (error != ERROR_SUCCESS) {
-        return {false, SystemErrorText(error)};
+        return {false, SystemErrorText(error, iniFilePath_)};
     }
     return {true, L""};
 }

@@ -48,3 +48,8 @@ tarvane_add_integration_test(integration_shell
     shell/file_dialog_win32_test.cpp
     shell/folder_browser_win32_test.cpp
 )
+
+tarvane_add_integration_test(integration_window
+    ui/main_window_creation_win32_test.cpp
+    ui/message_win32_test.cpp
+)

@@ -4,6 +4,7 @@ add_executable(unit_tests
     settings/settings_test.cpp
     shell/decimal_text_test.cpp
     shell/file_dialog_test.cpp
+    shell/message_inserts_test.cpp
     startup/component_test.cpp
     startup/ini_location_test.cpp
     startup/special_folder_test.cpp
@@ -15,6 +16,7 @@ add_executable(unit_tests
     ui/help_test.cpp
     ui/layout_test.cpp
     ui/pickers_test.cpp
+    ui/tool_approval_test.cpp
     ui/tool_location_test.cpp
     ui/window_description_test.cpp
 )

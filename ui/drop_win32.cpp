@@ -37,8 +37,9 @@ void AcceptDrops(HWND window) {
     DragAcceptFiles(window, TRUE);
     // Windows Vista and later keep messages from less privileged programs away from an elevated
     // one: Windows 7 lets a window choose, Vista only the whole process. Both are resolved at run
-    // time, since older systems have no such filter and no such functions.
-    const UINT messages[] = {WM_DROPFILES, WM_COPYDATA, kCopyGlobalData};
+    // time, since older systems have no such filter and no such functions. Only what a drop needs
+    // is let through: every other message stays as closed to them as Windows keeps it.
+    const UINT messages[] = {WM_DROPFILES, kCopyGlobalData};
     if (const auto perWindow =
             User32Function<ChangeWindowMessageFilterExFn>("ChangeWindowMessageFilterEx")) {
         for (const UINT message : messages) {

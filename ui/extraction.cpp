@@ -53,6 +53,9 @@ void OnProcess(MainContext& context) {
             L"choose shorter paths."));
         return;
     }
+    if (!context.approvals.MayStart(tool, context.settings.Location(), context.boxes)) {
+        return;
+    }
     const LaunchResult started = context.launcher.Start(tool, command);
     if (!started.ok) {
         ReportStartFailure(context, tool, started.reason);

@@ -19,7 +19,7 @@ LaunchResult ProcessLauncher::Start(const std::wstring& program, const std::wstr
     PROCESS_INFORMATION started{};
     if (!CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &started)) {
-        return {false, SystemErrorText(GetLastError())};
+        return {false, SystemErrorText(GetLastError(), program)};
     }
     CloseHandle(started.hThread);
     CloseHandle(started.hProcess);

@@ -8,6 +8,7 @@
 #include "shell/folder_browser.h"
 #include "ui/game_folder.h"
 #include "ui/message.h"
+#include "ui/tool_approval.h"
 
 namespace tarvane {
 
@@ -53,6 +54,7 @@ struct MainContext {
     Launcher& launcher;
     PathForms& paths;
     InstallRecords& install;
+    ToolApprovals& approvals;
 };
 
 }  // namespace tarvane

@@ -80,9 +80,14 @@ bool MainWindow::Create(std::wstring& failure) {
                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
                     CreateMenuBar(), instance_, this);
     if (window_ == nullptr) {
-        failure = SystemErrorText(GetLastError());
+        // A control refused by Windows or a hook often leaves no error code behind.
+        const DWORD error = GetLastError();
+        failure = error != ERROR_SUCCESS
+                      ? SystemErrorText(error)
+                      : L"Windows did not create the window or one of its controls.";
         return false;
     }
+    created_ = true;
     return true;
 }
 
@@ -153,7 +158,8 @@ void MainWindow::RunAction(HWND owner, Action action) {
     CommonDialog dialog(prompt, dialogFileName_);
     ShellFolderBrowser folders(owner);
     Win32InstallRecords install;
-    MainContext context{*this, dialog, folders, boxes, settings_, launcher_, pathForms_, install};
+    MainContext context{*this,     dialog,     folders, boxes,     settings_,
+                        launcher_, pathForms_, install, approvals_};
     action(context);
     dialogFileName_ = dialog.FileName();
 }
@@ -219,7 +225,13 @@ void MainWindow::OnDropFiles(HWND window, HDROP drop) {
     }
 }
 
-void MainWindow::OnDestroy() { PostQuitMessage(0); }
+// A window whose creation failed is destroyed inside CreateWindowExW: a quit message posted then
+// would close the start-up's error box the moment it opened.
+void MainWindow::OnDestroy() {
+    if (created_) {
+        PostQuitMessage(0);
+    }
+}
 
 // The window's last message: after it the handle means nothing, so neither it nor this object
 // may be reached through the other any more.

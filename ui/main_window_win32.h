@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "settings/file_owner_win32.h"
 #include "ui/drop.h"
 #include "ui/launcher_win32.h"
 #include "ui/main_context.h"
@@ -22,7 +23,8 @@ class MainWindow final : public MainView {
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
-    // Creates the window, its controls and menus, hidden. On failure: the system's reason.
+    // Creates the window, its controls and menus, hidden. On failure: the reason in words, and no
+    // quit message left behind, so that a message box can still report it.
     bool Create(std::wstring& failure);
     // The load action: runs before the window is first shown.
     void Load();
@@ -63,11 +65,14 @@ class MainWindow final : public MainView {
     HINSTANCE instance_;
     SettingsFile& settings_;
     HWND window_ = nullptr;  // from WM_NCCREATE to WM_NCDESTROY
+    bool created_ = false;   // CreateWindowExW gave the window back
     HFONT font_ = nullptr;
     HACCEL accelerators_ = nullptr;
     HWND focusBeforeDeactivation_ = nullptr;
     ProcessLauncher launcher_;
     Win32PathForms pathForms_;
+    Win32FileOwners owners_;
+    ToolApprovals approvals_{owners_};
     // dlgMain is one dialog for the window's whole life: the file last confirmed stays its
     // FileName from one action to the next.
     std::wstring dialogFileName_;

@@ -7,7 +7,7 @@
 namespace tarvane {
 
 enum class Buttons { Ok, YesNo };
-enum class Icon { None, Critical, Question, Information };
+enum class Icon { None, Critical, Question, Information, Warning };
 enum class Answer { Ok, Yes, No };
 
 struct Message {
@@ -15,6 +15,7 @@ struct Message {
     std::wstring title;
     Buttons buttons = Buttons::Ok;
     Icon icon = Icon::None;
+    bool noIsDefault = false;  // Yes/No boxes whose safe answer is No: Enter gives No
 
     bool operator==(const Message&) const = default;
 };

@@ -15,10 +15,13 @@ UINT StyleOf(const Message& message) {
         case Icon::Information:
             style |= MB_ICONINFORMATION;
             break;
+        case Icon::Warning:
+            style |= MB_ICONWARNING;
+            break;
         case Icon::None:
             break;
     }
-    return style;
+    return message.noIsDefault ? style | MB_DEFBUTTON2 : style;
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "settings/file_owner.h"
 #include "settings/settings.h"
 #include "shell/file_dialog.h"
 #include "shell/folder_browser.h"
@@ -336,6 +337,14 @@ class FakeLauncher final : public Launcher {
     std::optional<std::wstring> failReason_;
 };
 
+// Who owns the settings file, as Windows would tell; no owner is one that cannot be read (FAT).
+class FakeFileOwners final : public FileOwners {
+  public:
+    std::optional<FileOwnership> OwnerOf(const std::wstring&) override { return owner; }
+
+    std::optional<FileOwnership> owner;
+};
+
 // The platform's view of paths as Windows gives it with code page 1252 (Western European) and
 // short names on: only the paths the test made exist, each with the short form it gave.
 class FakePathForms final : public PathForms {
@@ -422,7 +431,10 @@ struct FakeWindow : FakeWindowParts {
     FakeSettings settings{log};
     FakeLauncher launcher{log};
     FakePathForms paths;
-    MainContext context{view, dialog, folders, boxes, settings, launcher, paths, install};
+    FakeFileOwners owners;
+    ToolApprovals approvals{owners};
+    MainContext context{view,     dialog, folders, boxes,    settings,
+                        launcher, paths,  install, approvals};
 };
 
 // The start-up's view of the machine: the system folder's answers in turn (the last one repeats),

@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "settings/file_owner_win32.h"
 #include "settings/settings_win32.h"
 #include "shell/ansi_code_page_win32.h"
 #include "shell/system_error_win32.h"
@@ -43,6 +44,7 @@ class InstalledTools {
 };
 
 // One press of Process with the settings file holding storedTool and the boxes holding the rest.
+// The file is this user's own, as Windows makes it, so its owner brings no question.
 struct Press : FakeWindowParts {
     Press(const std::wstring& storedTool, const std::wstring& archive, const std::wstring& output)
         : settings(FreshFolder(L"launcher") + L"tarvane.ini") {
@@ -50,7 +52,8 @@ struct Press : FakeWindowParts {
         view.Type(archive, output);
     }
     void Run() {
-        MainContext context{view, dialog, folders, boxes, settings, launcher, paths, install};
+        MainContext context{view,     dialog, folders, boxes,    settings,
+                            launcher, paths,  install, approvals};
         OnProcess(context);
         CHECK_FALSE(log.Contains("Dialog.ShowOpen"));
         CHECK_FALSE(log.Contains("Folders.BrowseForFolder"));
@@ -59,6 +62,8 @@ struct Press : FakeWindowParts {
     Win32SettingsFile settings;
     ProcessLauncher launcher;
     Win32PathForms paths;
+    Win32FileOwners owners;
+    ToolApprovals approvals{owners};
 };
 
 std::vector<std::string> PrintableAll(const std::vector<std::wstring>& texts) {
@@ -197,7 +202,8 @@ TEST_CASE("A tool that cannot be started is reported with its path and the syste
     CAPTURE(shown);
     CHECK(IsErrorBox(shown));
     CHECK(shown.text.find(row.tool) != std::wstring::npos);
-    CHECK(shown.text.find(SystemErrorText(row.error)) != std::wstring::npos);
+    CHECK(shown.text.find(SystemErrorText(row.error, row.tool)) != std::wstring::npos);
+    CHECK(shown.text.find(L"%1") == std::wstring::npos);
     CHECK(ReadToolCalls(kToolFolder).empty());
     CheckDecoyNeverRan();
 }

@@ -1,0 +1,87 @@
+#include "settings/file_owner_win32.h"
+
+#include <windows.h>
+#include <aclapi.h>
+#include <sddl.h>
+
+namespace tarvane {
+namespace {
+
+std::wstring SidText(PSID sid) {
+    wchar_t* text = nullptr;
+    if (!ConvertSidToStringSidW(sid, &text)) {
+        return L"";
+    }
+    std::wstring converted(text);
+    LocalFree(text);
+    return converted;
+}
+
+// An account that no longer exists is shown by its identifier, which is all Windows knows of it.
+std::wstring AccountName(PSID sid) {
+    wchar_t name[256];
+    wchar_t domain[256];
+    DWORD nameChars = 256;
+    DWORD domainChars = 256;
+    SID_NAME_USE use{};
+    if (!LookupAccountSidW(nullptr, sid, name, &nameChars, domain, &domainChars, &use)) {
+        return SidText(sid);
+    }
+    std::wstring account(domain);
+    if (!account.empty()) {
+        account += L'\\';
+    }
+    account += name;
+    return account;
+}
+
+std::wstring CurrentUserSid() {
+    HANDLE token = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) {
+        return L"";
+    }
+    // A SID has at most 15 sub-authorities: the user and its SID fit here whoever the user is.
+    union {
+        TOKEN_USER user;
+        BYTE bytes[sizeof(TOKEN_USER) + SECURITY_MAX_SID_SIZE];
+    } buffer;
+    DWORD size = 0;
+    std::wstring sid;
+    if (GetTokenInformation(token, TokenUser, &buffer, sizeof(buffer), &size)) {
+        sid = SidText(buffer.user.User.Sid);
+    }
+    CloseHandle(token);
+    return sid;
+}
+
+}  // namespace
+
+std::optional<FileOwnership> Win32FileOwners::OwnerOf(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), READ_CONTROL,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return std::nullopt;
+    }
+    PSID owner = nullptr;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    const DWORD error = GetSecurityInfo(file, SE_FILE_OBJECT, OWNER_SECURITY_INFORMATION, &owner,
+                                        nullptr, nullptr, nullptr, &descriptor);
+    CloseHandle(file);
+    FileOwnership found;
+    if (error == ERROR_SUCCESS && owner != nullptr) {
+        found.ownerSid = SidText(owner);
+        found.currentUserSid = CurrentUserSid();
+        // Naming an account can ask a domain controller: only for the question that shows it.
+        if (!found.ownerSid.empty() && OwnedByAnotherUser(found)) {
+            found.ownerAccount = AccountName(owner);
+        }
+    }
+    LocalFree(descriptor);
+    if (found.ownerSid.empty()) {
+        return std::nullopt;
+    }
+    return found;
+}
+
+}  // namespace tarvane
