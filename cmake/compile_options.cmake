@@ -54,6 +54,15 @@ function(tarvane_product_options target)
                                 "${catchingOptions}")
 endfunction()
 
+# The shipped program is optimised across files at link time: with the whole program in view
+# the compiler drops and merges far more of the library's templates than it can one file at a
+# time (about 12 KiB of the i686 exe).
+function(tarvane_link_time_optimisation target)
+    if(MINGW AND CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+        set_property(TARGET ${target} PROPERTY INTERPROCEDURAL_OPTIMIZATION ON)
+    endif()
+endfunction()
+
 # Link options of the shipped program only (tests keep the library's full behaviour).
 #
 # The exe is linked stripped, so that the UI tests drive exactly the bytes that are shipped.
@@ -97,9 +106,10 @@ endfunction()
 function(tarvane_add_app target componentFile)
     add_executable(${target} WIN32 ${PROJECT_SOURCE_DIR}/startup/startup_win32.cpp
                    ${PROJECT_SOURCE_DIR}/resources/tarvane.rc)
-    target_link_libraries(${target} PRIVATE tarvane_win32)
+    target_link_libraries(${target} PRIVATE tarvane_shipped)
     tarvane_compile_options(${target})
     tarvane_product_options(${target})
+    tarvane_link_time_optimisation(${target})
     tarvane_shipped_link_options(${target})
     # The resource script finds the generated version header and manifest beside its own files.
     target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/resources
