@@ -2,7 +2,7 @@
 #include <catch2/catch.hpp>
 
 #include "shell/file_dialog.h"
-#include "ui/fakes.h"
+#include "support/fakes.h"
 
 namespace tarvane {
 namespace {

@@ -2,7 +2,7 @@
 #include <catch2/catch.hpp>
 
 #include "startup/component.h"
-#include "ui/fakes.h"
+#include "support/fakes.h"
 
 namespace tarvane::testing {
 namespace {

@@ -1,7 +1,7 @@
 // The routing of each button and menu command of the window to its action.
 #include <catch2/catch.hpp>
 
-#include "ui/fakes.h"
+#include "support/fakes.h"
 #include "ui/help.h"
 #include "ui/commands.h"
 

@@ -7,7 +7,7 @@
 
 #include "support/windows_argv.h"
 #include "ui/drop.h"
-#include "ui/fakes.h"
+#include "support/fakes.h"
 #include "ui/start_paths.h"
 
 namespace tarvane {

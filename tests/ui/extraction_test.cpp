@@ -4,7 +4,7 @@
 #include "support/windows_argv.h"
 #include "ui/command_line.h"
 #include "ui/extraction.h"
-#include "ui/fakes.h"
+#include "support/fakes.h"
 
 namespace tarvane::testing {
 namespace {

@@ -2,7 +2,7 @@
 // the retail installer and Steam recorded.
 #include <catch2/catch.hpp>
 
-#include "ui/fakes.h"
+#include "support/fakes.h"
 #include "ui/game_folder.h"
 
 namespace tarvane::testing {

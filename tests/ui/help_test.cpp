@@ -1,7 +1,7 @@
 // Help > How do i use this? and Help > About, byte for byte.
 #include <catch2/catch.hpp>
 
-#include "ui/fakes.h"
+#include "support/fakes.h"
 #include "ui/help.h"
 
 namespace tarvane {

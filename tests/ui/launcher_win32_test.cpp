@@ -13,7 +13,7 @@
 #include "shell/system_error_win32.h"
 #include "support/win32_files.h"
 #include "ui/extraction.h"
-#include "ui/fakes.h"
+#include "support/fakes.h"
 #include "ui/launcher_win32.h"
 #include "ui/path_forms_win32.h"
 #include "support/printable.h"

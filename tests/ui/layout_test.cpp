@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "ui/fakes.h"
+#include "support/fakes.h"
 #include "ui/layout.h"
 
 namespace tarvane {

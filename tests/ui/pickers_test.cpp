@@ -1,7 +1,7 @@
 // The two "..." buttons: what they ask for and what they put into their boxes.
 #include <catch2/catch.hpp>
 
-#include "ui/fakes.h"
+#include "support/fakes.h"
 #include "ui/pickers.h"
 
 namespace tarvane::testing {

@@ -3,7 +3,7 @@
 #include <catch2/catch.hpp>
 
 #include "ui/extraction.h"
-#include "ui/fakes.h"
+#include "support/fakes.h"
 
 namespace tarvane::testing {
 namespace {

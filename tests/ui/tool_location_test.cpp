@@ -1,7 +1,7 @@
 // The archive tool's location: the first-start question and Tools > Set Archive.exe Path.
 #include <catch2/catch.hpp>
 
-#include "ui/fakes.h"
+#include "support/fakes.h"
 #include "ui/pickers.h"
 #include "ui/tool_location.h"
 
