@@ -6,9 +6,9 @@
 
 #include "settings/file_owner_win32.h"
 #include "ui/drop.h"
-#include "ui/launcher_win32.h"
+#include "launch/launcher_win32.h"
 #include "ui/main_context.h"
-#include "ui/path_forms_win32.h"
+#include "launch/path_forms_win32.h"
 #include "ui/window_parts_win32.h"
 
 namespace tarvane {

@@ -14,8 +14,8 @@
 #include "support/win32_files.h"
 #include "ui/extraction.h"
 #include "support/fakes.h"
-#include "ui/launcher_win32.h"
-#include "ui/path_forms_win32.h"
+#include "launch/launcher_win32.h"
+#include "launch/path_forms_win32.h"
 #include "support/printable.h"
 
 namespace tarvane::testing {
