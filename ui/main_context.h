@@ -26,7 +26,7 @@ class MainView {
 
 struct MainContext {
     MainView& view;
-    FileDialog& dialog;
+    OpenFilePrompt& dialog;
     FolderBrowser& folders;
     MessageBoxes& boxes;
     SettingsFile& settings;

@@ -73,9 +73,6 @@ class MainWindow final : public MainView {
     Win32PathForms pathForms_;
     Win32FileOwners owners_;
     ToolApprovals approvals_{owners_};
-    // dlgMain is one dialog for the window's whole life: the file last confirmed stays its
-    // FileName from one action to the next.
-    std::wstring dialogFileName_;
 };
 
 }  // namespace tarvane

@@ -55,7 +55,7 @@ struct Press : FakeWindowParts {
         MainContext context{view,     dialog, folders, boxes,    settings,
                             launcher, paths,  install, approvals};
         OnProcess(context);
-        CHECK_FALSE(log.Contains("Dialog.ShowOpen"));
+        CHECK_FALSE(log.Contains("Dialog.Ask"));
         CHECK_FALSE(log.Contains("Folders.BrowseForFolder"));
     }
 
