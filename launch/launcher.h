@@ -1,7 +1,4 @@
 #pragma once
-// Launching the archive tool: its command line, quoted so that the tool's own parser gets back
-// exactly the paths the user chose, in forms an older ANSI tool can open, and the start of the
-// process itself. The actions see only the interfaces here; the Win32 twins do the work.
 #include <string>
 
 namespace tarvane {
