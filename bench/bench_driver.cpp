@@ -22,7 +22,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/command_line.h"
+#include "launch/command_line.h"
 #include "ui/window_description.h"
 
 namespace {

@@ -14,16 +14,4 @@ std::wstring ToFilterList(const std::wstring& barSeparated) {
     return list;
 }
 
-void CommonDialog::SetFilter(const std::wstring& filter) {
-    request_.filterList = ToFilterList(filter);
-}
-
-void CommonDialog::ShowOpen() {
-    const std::optional<std::wstring> chosen = prompt_.Ask(request_);
-    confirmed_ = chosen.has_value();
-    if (confirmed_) {
-        fileName_ = *chosen;
-    }
-}
-
 }  // namespace tarvane

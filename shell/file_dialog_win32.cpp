@@ -33,11 +33,12 @@ GetOpenFileNameFunction LoadGetOpenFileName() {
 }  // namespace
 
 std::optional<std::wstring> Win32OpenFilePrompt::Ask(const OpenFileRequest& request) {
+    const std::wstring filterList = ToFilterList(request.filter);
     std::vector<wchar_t> file(kFileBufferChars, L'\0');
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof(dialog);
     dialog.hwndOwner = owner_;
-    dialog.lpstrFilter = OrNull(request.filterList);
+    dialog.lpstrFilter = OrNull(filterList);
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = file.data();
     dialog.nMaxFile = kFileBufferChars;

@@ -1,9 +1,9 @@
 # The command line's fuzz target (libFuzzer, host clang only). The code under test is compiled into
 # the target itself so that libFuzzer's coverage instrumentation sees inside it.
 add_executable(command_line_fuzz
-    ui/command_line_fuzz.cpp
+    launch/command_line_fuzz.cpp
     support/windows_argv.cpp
-    ${PROJECT_SOURCE_DIR}/ui/command_line.cpp
+    ${PROJECT_SOURCE_DIR}/launch/command_line.cpp
 )
 target_include_directories(command_line_fuzz PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${PROJECT_SOURCE_DIR})
 tarvane_compile_options(command_line_fuzz)
@@ -15,7 +15,7 @@ target_link_options(command_line_fuzz PRIVATE -fsanitize=fuzzer,address,undefine
 # A bounded run: new inputs go into a writable corpus in the build folder, the committed corpus is
 # only read as seed, and anything that fails is kept in the build folder for a look.
 set(TARVANE_FUZZ_CORPUS ${CMAKE_CURRENT_BINARY_DIR}/command_line_corpus)
-set(TARVANE_FUZZ_SEED ${CMAKE_CURRENT_SOURCE_DIR}/ui/command_line_corpus)
+set(TARVANE_FUZZ_SEED ${CMAKE_CURRENT_SOURCE_DIR}/launch/command_line_corpus)
 add_test(NAME command_line_fuzz_corpus
          COMMAND ${CMAKE_COMMAND} -E copy_directory ${TARVANE_FUZZ_SEED} ${TARVANE_FUZZ_CORPUS})
 set_tests_properties(command_line_fuzz_corpus PROPERTIES FIXTURES_SETUP command_line_corpus)

@@ -40,7 +40,7 @@ tarvane_compile_options(settings_store_tool)
 
 tarvane_add_integration_test(integration_launcher
     support/process_start_win32_test.cpp
-    ui/launcher_win32_test.cpp
+    launch/launcher_win32_test.cpp
 )
 add_dependencies(integration_launcher fake_archive_tool fake_ansi_archive_tool)
 

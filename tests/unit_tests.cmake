@@ -1,5 +1,6 @@
 add_executable(unit_tests
     support/windows_argv_test.cpp
+    launch/command_line_test.cpp
     settings/file_encoding_test.cpp
     settings/settings_test.cpp
     shell/decimal_text_test.cpp
@@ -8,7 +9,6 @@ add_executable(unit_tests
     startup/component_test.cpp
     startup/ini_location_test.cpp
     startup/special_folder_test.cpp
-    ui/command_line_test.cpp
     ui/commands_test.cpp
     ui/drop_test.cpp
     ui/extraction_test.cpp

@@ -1,7 +1,7 @@
 #include "ui/extraction.h"
 
-#include "ui/command_line.h"
-#include "ui/path_forms.h"
+#include "launch/command_line.h"
+#include "launch/path_forms.h"
 
 namespace tarvane {
 namespace {

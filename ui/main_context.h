@@ -3,6 +3,8 @@
 // tests provide fakes, so every action can be checked without a window.
 #include <string>
 
+#include "launch/launcher.h"
+#include "launch/path_forms.h"
 #include "settings/settings.h"
 #include "shell/file_dialog.h"
 #include "shell/folder_browser.h"
@@ -22,32 +24,9 @@ class MainView {
     virtual void SetOutputText(const std::wstring& text) = 0;
 };
 
-struct LaunchResult {
-    bool ok = false;
-    std::wstring reason;  // the platform's words when ok is false
-};
-
-// Starts a program in a normal, focused window without waiting for it.
-class Launcher {
-  public:
-    virtual ~Launcher() = default;
-    virtual LaunchResult Start(const std::wstring& program, const std::wstring& commandLine) = 0;
-};
-
-// What the platform knows of paths and the ANSI code page, through which older programs read
-// their arguments.
-class PathForms {
-  public:
-    virtual ~PathForms() = default;
-    // True when the ANSI code page holds text exactly, without best-fit look-alikes.
-    virtual bool FitsAnsiCodePage(const std::wstring& text) = 0;
-    // The short form of an existing file or folder's path; "" when none can be had.
-    virtual std::wstring ShortForm(const std::wstring& path) = 0;
-};
-
 struct MainContext {
     MainView& view;
-    FileDialog& dialog;
+    OpenFilePrompt& dialog;
     FolderBrowser& folders;
     MessageBoxes& boxes;
     SettingsFile& settings;

@@ -155,13 +155,11 @@ template <typename Action>
 void MainWindow::RunAction(HWND owner, Action action) {
     Win32MessageBoxes boxes(owner);
     Win32OpenFilePrompt prompt(owner);
-    CommonDialog dialog(prompt, dialogFileName_);
     ShellFolderBrowser folders(owner);
     Win32InstallRecords install;
-    MainContext context{*this,     dialog,     folders, boxes,     settings_,
+    MainContext context{*this,     prompt,     folders, boxes,     settings_,
                         launcher_, pathForms_, install, approvals_};
     action(context);
-    dialogFileName_ = dialog.FileName();
 }
 
 bool MainWindow::OnCreate(HWND window) {

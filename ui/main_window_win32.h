@@ -6,9 +6,9 @@
 
 #include "settings/file_owner_win32.h"
 #include "ui/drop.h"
-#include "ui/launcher_win32.h"
+#include "launch/launcher_win32.h"
 #include "ui/main_context.h"
-#include "ui/path_forms_win32.h"
+#include "launch/path_forms_win32.h"
 #include "ui/window_parts_win32.h"
 
 namespace tarvane {
@@ -73,9 +73,6 @@ class MainWindow final : public MainView {
     Win32PathForms pathForms_;
     Win32FileOwners owners_;
     ToolApprovals approvals_{owners_};
-    // dlgMain is one dialog for the window's whole life: the file last confirmed stays its
-    // FileName from one action to the next.
-    std::wstring dialogFileName_;
 };
 
 }  // namespace tarvane

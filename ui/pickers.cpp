@@ -5,12 +5,10 @@ namespace tarvane {
 // A cancelled picker leaves its box as it was: what the user typed there is never thrown away.
 
 void OnBrowseArchive(MainContext& context) {
-    context.dialog.SetInitDir(L"C:\\");
-    context.dialog.SetDialogTitle(L"Select SGA to be converted");
-    context.dialog.SetFilter(L"SGA File (*.sga)|*.sga");
-    context.dialog.ShowOpen();
-    if (context.dialog.Confirmed()) {
-        context.view.SetArchiveText(context.dialog.FileName());
+    const std::optional<std::wstring> archive =
+        context.dialog.Ask({L"Select SGA to be converted", L"C:\\", L"SGA File (*.sga)|*.sga"});
+    if (archive) {
+        context.view.SetArchiveText(*archive);
     }
 }
 

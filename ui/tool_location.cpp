@@ -7,12 +7,10 @@ namespace {
 
 // A chosen file, or "" when the dialog was cancelled: a cancel must never store anything.
 std::wstring AskForArchiveTool(MainContext& context) {
-    FileDialog& dialog = context.dialog;
-    dialog.SetDialogTitle(L"Select Archive.exe in CoH folder");
-    dialog.SetInitDir(GameFolder(context.install));
-    dialog.SetFilter(L"Archive.exe|archive.exe");
-    dialog.ShowOpen();
-    return dialog.Confirmed() ? dialog.FileName() : L"";
+    return context.dialog
+        .Ask({L"Select Archive.exe in CoH folder", GameFolder(context.install),
+              L"Archive.exe|archive.exe"})
+        .value_or(L"");
 }
 
 void StoreToolPath(MainContext& context, const std::wstring& value) {

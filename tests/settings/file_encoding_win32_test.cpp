@@ -15,7 +15,7 @@
 #include "support/scratch_settings_win32.h"
 #include "support/tarvane_process_win32.h"
 #include "support/win32_files.h"
-#include "ui/command_line.h"
+#include "launch/command_line.h"
 #include "support/printable.h"
 
 namespace tarvane::testing {

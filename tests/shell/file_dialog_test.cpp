@@ -1,13 +1,16 @@
-// dlgMain's portable half: the filter conversion and FileName's memory across cancels.
+// The file dialog's portable half: the filter in the platform's form.
 #include <catch2/catch.hpp>
 
+#include <string>
+#include <vector>
+
 #include "shell/file_dialog.h"
-#include "support/fakes.h"
+#include "support/printable.h"
 
 namespace tarvane {
 namespace {
 
-using testing::ScriptedOpenFilePrompt;
+using testing::Printable;
 
 // Splits the platform's filter list (parts ended by NUL, the list by an empty part) back into
 // parts.
@@ -42,61 +45,6 @@ TEST_CASE("A bar-separated filter becomes the platform's NUL-separated list") {
         const std::wstring list = ToFilterList(c.filter);
         CHECK(list.size() == c.filter.size() + 2);
         CHECK(FilterParts(list) == c.parts);
-    }
-}
-
-TEST_CASE("The dialog shows the title, folder and file types last set") {
-    ScriptedOpenFilePrompt prompt;
-    CommonDialog dialog(prompt);
-    dialog.SetDialogTitle(L"Select SGA to be converted");
-    dialog.SetInitDir(L"C:\\");
-    dialog.SetFilter(L"SGA File (*.sga)|*.sga");
-    dialog.ShowOpen();
-    dialog.SetDialogTitle(L"Select Archive.exe in CoH folder");
-    dialog.ShowOpen();
-
-    REQUIRE(prompt.requests.size() == 2);
-    CHECK(prompt.requests[0].title == L"Select SGA to be converted");
-    CHECK(prompt.requests[0].initialFolder == L"C:\\");
-    CHECK(FilterParts(prompt.requests[0].filterList) ==
-          std::vector<std::wstring>{L"SGA File (*.sga)", L"*.sga"});
-    // One instance serves every call site: what is not set again stays.
-    CHECK(prompt.requests[1].title == L"Select Archive.exe in CoH folder");
-    CHECK(prompt.requests[1].initialFolder == L"C:\\");
-    CHECK(prompt.requests[1].filterList == prompt.requests[0].filterList);
-}
-
-TEST_CASE("FileName changes only when the user confirms a file") {
-    ScriptedOpenFilePrompt prompt;
-    CommonDialog dialog(prompt);
-
-    SECTION("before any choice it is empty and nothing counts as confirmed") {
-        CHECK(dialog.FileName().empty());
-        CHECK_FALSE(dialog.Confirmed());
-    }
-    SECTION("a cancel before any choice leaves it empty") {
-        prompt.answers.push_back(std::nullopt);
-        dialog.ShowOpen();
-        CHECK(dialog.FileName().empty());
-        CHECK_FALSE(dialog.Confirmed());
-    }
-    SECTION("a choice is kept across a later cancel, which is told apart") {
-        prompt.answers.push_back(L"C:\\CoH\\Archive.exe");
-        prompt.answers.push_back(std::nullopt);
-        dialog.ShowOpen();
-        CHECK(dialog.FileName() == L"C:\\CoH\\Archive.exe");
-        CHECK(dialog.Confirmed());
-        dialog.ShowOpen();
-        CHECK(dialog.FileName() == L"C:\\CoH\\Archive.exe");
-        CHECK_FALSE(dialog.Confirmed());
-    }
-    SECTION("a later choice replaces an earlier one") {
-        prompt.answers.push_back(L"C:\\CoH\\Archive.exe");
-        prompt.answers.push_back(L"D:\\Мод\\WW2Data.sga");
-        dialog.ShowOpen();
-        dialog.ShowOpen();
-        CHECK(dialog.FileName() == L"D:\\Мод\\WW2Data.sga");
-        CHECK(dialog.Confirmed());
     }
 }
 

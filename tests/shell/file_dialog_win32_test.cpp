@@ -1,10 +1,12 @@
-// dlgMain over the platform's real file-open dialog, driven from a second thread as a user would
-// drive it: read what it shows, type a file name, press Open or Cancel.
+// The file dialog over the platform's real file-open dialog, driven from a second thread as a user
+// would drive it: read what it shows, type a file name, press Open or Cancel.
 #include <catch2/catch.hpp>
 
 #include <windows.h>
 #include <dlgs.h>
 
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "shell/file_dialog.h"
@@ -48,11 +50,10 @@ DialogWatcher Cancel(Seen& seen) {
     });
 }
 
-// The dialog as the main window holds it, with the prompt owned by the stand-in window.
+// The dialog as the main window asks it, owned by a stand-in window.
 struct DialogUnderTest {
     OwnerWindow owner;
     Win32OpenFilePrompt prompt{owner.handle};
-    CommonDialog dialog{prompt};
 };
 
 }  // namespace
@@ -72,16 +73,14 @@ TEST_CASE("A file chosen by name in the first folder comes back as its full path
     WriteWholeFile(folder + L"Data.sga", "archive");
 
     DialogUnderTest under;
-    under.dialog.SetInitDir(folder);
-    under.dialog.SetDialogTitle(L"Select SGA to be converted");
-    under.dialog.SetFilter(row.filter);
     Seen seen;
     DialogWatcher driver = Choose(L"Data.sga", seen);
-    under.dialog.ShowOpen();
+    const std::optional<std::wstring> chosen =
+        under.prompt.Ask({L"Select SGA to be converted", folder, row.filter});
     REQUIRE_NOTHROW(driver.Finish());
 
-    CHECK(under.dialog.Confirmed());
-    CHECK(Printable(under.dialog.FileName()) == Printable(folder + L"Data.sga"));
+    REQUIRE(chosen);
+    CHECK(Printable(*chosen) == Printable(folder + L"Data.sga"));
     CHECK(Printable(seen.title) == "Select SGA to be converted");
     CHECK(seen.fileTypes == row.fileTypes);
     CHECK(seen.fileTypeShown == row.fileTypes.front());
@@ -95,48 +94,42 @@ TEST_CASE("A typed full path outside the ANSI code page comes back intact", "[fi
     WriteWholeFile(file, "archive");
 
     DialogUnderTest under;
-    under.dialog.SetInitDir(L"C:\\");
-    under.dialog.SetDialogTitle(L"Select SGA to be converted");
-    under.dialog.SetFilter(L"SGA File (*.sga)|*.sga");
     Seen seen;
     DialogWatcher driver = Choose(file, seen);
-    under.dialog.ShowOpen();
+    const std::optional<std::wstring> chosen =
+        under.prompt.Ask({L"Select SGA to be converted", L"C:\\", L"SGA File (*.sga)|*.sga"});
     REQUIRE_NOTHROW(driver.Finish());
 
-    CHECK(under.dialog.Confirmed());
-    CHECK(Printable(under.dialog.FileName()) == Printable(file));
+    REQUIRE(chosen);
+    CHECK(Printable(*chosen) == Printable(file));
 }
 
-TEST_CASE("A cancelled dialog keeps the file name it had", "[file dialog]") {
+TEST_CASE("A cancelled dialog gives no file", "[file dialog]") {
     const std::wstring folder = FreshFolder(L"file-dialog-cancel");
     WriteWholeFile(folder + L"Archive.exe", "tool");
     DialogUnderTest under;
-    under.dialog.SetDialogTitle(L"Archive.exe location");
-    under.dialog.SetInitDir(folder);
-    under.dialog.SetFilter(L"Archive.exe|Archive.exe");
+    const OpenFileRequest request{L"Archive.exe location", folder, L"Archive.exe|Archive.exe"};
 
-    SECTION("before any choice it stays empty") {
+    SECTION("before any choice") {
         Seen seen;
         DialogWatcher driver = Cancel(seen);
-        under.dialog.ShowOpen();
+        const std::optional<std::wstring> chosen = under.prompt.Ask(request);
         REQUIRE_NOTHROW(driver.Finish());
-        CHECK_FALSE(under.dialog.Confirmed());
-        CHECK(under.dialog.FileName().empty());
+        CHECK_FALSE(chosen);
         CHECK(Printable(seen.title) == "Archive.exe location");
     }
-    SECTION("after a choice it keeps that choice") {
+    SECTION("after a choice") {
         Seen chosen;
         DialogWatcher choose = Choose(L"Archive.exe", chosen);
-        under.dialog.ShowOpen();
+        const bool choseFirst = under.prompt.Ask(request).has_value();
         REQUIRE_NOTHROW(choose.Finish());
-        REQUIRE(under.dialog.Confirmed());
+        REQUIRE(choseFirst);
 
         Seen cancelled;
         DialogWatcher cancel = Cancel(cancelled);
-        under.dialog.ShowOpen();
+        const std::optional<std::wstring> afterCancel = under.prompt.Ask(request);
         REQUIRE_NOTHROW(cancel.Finish());
-        CHECK_FALSE(under.dialog.Confirmed());
-        CHECK(Printable(under.dialog.FileName()) == Printable(folder + L"Archive.exe"));
+        CHECK_FALSE(afterCancel);
     }
 }
 

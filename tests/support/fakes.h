@@ -34,6 +34,16 @@ inline std::ostream& operator<<(std::ostream& out, const Message& message) {
                << ", icon " << static_cast<int>(message.icon) << "}";
 }
 
+inline bool operator==(const OpenFileRequest& a, const OpenFileRequest& b) {
+    return a.title == b.title && a.initialFolder == b.initialFolder && a.filter == b.filter;
+}
+
+inline std::ostream& operator<<(std::ostream& out, const OpenFileRequest& request) {
+    return out << "{title \"" << Printable(request.title) << "\", folder \""
+               << Printable(request.initialFolder) << "\", filter \"" << Printable(request.filter)
+               << "\"}";
+}
+
 }  // namespace tarvane
 
 namespace tarvane::testing {
@@ -81,16 +91,6 @@ class CallLog {
         return count;
     }
     bool Contains(const std::string& what) const { return Count(what) > 0; }
-    // The calls of these kinds only, in order.
-    std::vector<Call> Only(const std::set<std::string>& kinds) const {
-        std::vector<Call> only;
-        for (const Call& call : calls_) {
-            if (kinds.count(call.what) > 0) {
-                only.push_back(call);
-            }
-        }
-        return only;
-    }
     void Clear() { calls_.clear(); }
 
   private:
@@ -219,58 +219,26 @@ class FakeView final : public MainView {
     CallLog& log_;
 };
 
-// The user in front of the platform's file-open dialog: answers in turn, a cancel when none is
-// left.
-class ScriptedOpenFilePrompt final : public OpenFilePrompt {
-  public:
-    std::optional<std::wstring> Ask(const OpenFileRequest& request) override {
-        requests.push_back(request);
-        return NextAnswer(answers, std::optional<std::wstring>());
-    }
-
-    std::deque<std::optional<std::wstring>> answers;
-    std::vector<OpenFileRequest> requests;
-};
-
-// dlgMain: the real CommonDialog, so FileName keeps its value across a cancel as the one shared
-// dialog does, with every call logged on the way in.
-class FakeFileDialog final : public FileDialog {
+// The user in front of the file-open dialog: answers in turn, a cancel when none is left. Each
+// request is kept for the test to read, and logged under its title.
+class FakeFileDialog final : public OpenFilePrompt {
   public:
     explicit FakeFileDialog(CallLog& log) : log_(log) {}
 
-    void WillChoose(std::wstring path) { prompt_.answers.push_back(std::move(path)); }
-    void WillCancel() { prompt_.answers.push_back(std::nullopt); }
-    const std::vector<OpenFileRequest>& Requests() const { return prompt_.requests; }
+    void WillChoose(std::wstring path) { answers_.push_back(std::move(path)); }
+    void WillCancel() { answers_.push_back(std::nullopt); }
 
-    void SetDialogTitle(const std::wstring& title) override {
-        log_.Add("Dialog.SetDialogTitle", title);
-        dialog_.SetDialogTitle(title);
+    std::optional<std::wstring> Ask(const OpenFileRequest& request) override {
+        log_.Add("Dialog.Ask", request.title);
+        requests.push_back(request);
+        return NextAnswer(answers_, std::optional<std::wstring>());
     }
-    void SetInitDir(const std::wstring& folder) override {
-        log_.Add("Dialog.SetInitDir", folder);
-        dialog_.SetInitDir(folder);
-    }
-    void SetFilter(const std::wstring& filter) override {
-        log_.Add("Dialog.SetFilter", filter);
-        dialog_.SetFilter(filter);
-    }
-    void ShowOpen() override {
-        log_.Add("Dialog.ShowOpen");
-        dialog_.ShowOpen();
-    }
-    std::wstring FileName() const override {
-        log_.Add("Dialog.FileName");
-        return dialog_.FileName();
-    }
-    bool Confirmed() const override {
-        log_.Add("Dialog.Confirmed");
-        return dialog_.Confirmed();
-    }
+
+    std::vector<OpenFileRequest> requests;
 
   private:
     CallLog& log_;
-    ScriptedOpenFilePrompt prompt_;
-    CommonDialog dialog_{prompt_};
+    std::deque<std::optional<std::wstring>> answers_;
 };
 
 // The shell's folder browser: answers in turn, "" (a cancel) when none is left.
@@ -411,10 +379,6 @@ inline bool IsErrorBox(const Message& message) {
     return message.title == L"Error" && message.buttons == Buttons::Ok &&
            message.icon == Icon::Critical;
 }
-
-// What a call site does to dlgMain: its settings and the showing, leaving out what it reads back.
-inline const std::set<std::string> kDialogSetUp{"Dialog.SetDialogTitle", "Dialog.SetInitDir",
-                                                "Dialog.SetFilter", "Dialog.ShowOpen"};
 
 // The window's boxes and the dialogs an action opens, wired to one log.
 struct FakeWindowParts {

@@ -21,10 +21,10 @@ TEST_CASE("Each button and menu command runs its own action") {
     };
     const Case cases[] = {
         {"Process", kCmdGo, CommandOutcome::Handled, "Settings.Read"},
-        {"archive ...", kCmdSGABrowse, CommandOutcome::Handled, "Dialog.SetInitDir"},
+        {"archive ...", kCmdSGABrowse, CommandOutcome::Handled, "Dialog.Ask"},
         {"folder ...", kCmdSGBBrowse, CommandOutcome::Handled, "Folders.BrowseForFolder"},
         {"Tools > Set Archive.exe Path", kMnuToolsPath, CommandOutcome::Handled,
-         "Dialog.SetDialogTitle"},
+         "Install.RegistryText"},
         {"Help > How do i use this?", kMnuHelpHow, CommandOutcome::Handled, "Boxes.Show"},
         {"Help > About", kMnuHelpAbout, CommandOutcome::Handled, "Boxes.Show"},
         {"File > Exit", kMnuFileExit, CommandOutcome::ExitProgram, ""},

@@ -2,7 +2,7 @@
 #include <catch2/catch.hpp>
 
 #include "support/windows_argv.h"
-#include "ui/command_line.h"
+#include "launch/command_line.h"
 #include "ui/extraction.h"
 #include "support/fakes.h"
 

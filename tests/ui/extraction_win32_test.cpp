@@ -7,7 +7,7 @@
 
 #include "support/folder_tree_win32.h"
 #include "support/win32_files.h"
-#include "ui/command_line.h"
+#include "launch/command_line.h"
 #include "ui/window_description.h"
 #include "ui/ui_driver.h"
 #include "support/printable.h"

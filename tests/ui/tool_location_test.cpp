@@ -13,13 +13,10 @@ const Message kQuestion{L"You need to set your Archive.exe path\r\nwould you lik
 const std::wstring kChosen = LR"(C:\Program Files\THQ\Company of Heroes\Archive.exe)";
 const std::wstring kStored = LR"(D:\Games\CoH\Archive.exe)";
 
-// The dialog's set-up and showing, in the order both places use.
-const std::vector<Call> kToolDialog{
-    {"Dialog.SetDialogTitle", L"Select Archive.exe in CoH folder"},
-    {"Dialog.SetInitDir", LR"(C:\Program Files\THQ\Company of Heroes)"},
-    {"Dialog.SetFilter", L"Archive.exe|archive.exe"},
-    {"Dialog.ShowOpen", L""},
-};
+// One dialog, the same in both places.
+const std::vector<OpenFileRequest> kToolDialog{{L"Select Archive.exe in CoH folder",
+                                                LR"(C:\Program Files\THQ\Company of Heroes)",
+                                                L"Archive.exe|archive.exe"}};
 
 TEST_CASE("A stored location suppresses the first-start question") {
     for (const std::wstring& stored : {kStored, L"\"" + kStored + L"\"", std::wstring(L"ab")}) {
@@ -58,7 +55,7 @@ TEST_CASE("Yes at the first start stores the chosen file bare, without a confirm
 
     OnLoad(window.context);
 
-    CHECK(window.log.Only(kDialogSetUp) == kToolDialog);
+    CHECK(window.dialog.requests == kToolDialog);
     CHECK(window.settings.ArchiveToolRaw() == kChosen);
     CHECK(window.boxes.shown == std::vector<Message>{kQuestion});
     CHECK(ReadIniValue(window.settings, kPathsSection, kArchiveKey) == kChosen);
@@ -70,7 +67,7 @@ TEST_CASE("A cancel at the first start stores nothing, and the next start asks a
     window.dialog.WillCancel();
 
     OnLoad(window.context);
-    CHECK(window.log.Only(kDialogSetUp) == kToolDialog);
+    CHECK(window.dialog.requests == kToolDialog);
     CHECK_FALSE(window.log.Contains("Settings.Write"));
     CHECK_FALSE(window.settings.ArchiveToolRaw().has_value());
 
@@ -87,7 +84,7 @@ TEST_CASE("Tools > Set Archive.exe Path stores the chosen file in quotes, replac
 
     OnSetToolPath(window.context);
 
-    CHECK(window.log.Only(kDialogSetUp) == kToolDialog);
+    CHECK(window.dialog.requests == kToolDialog);
     CHECK(window.settings.ArchiveToolRaw() == L"\"" + kChosen + L"\"");
     CHECK(ReadIniValue(window.settings, kPathsSection, kArchiveKey) == kChosen);
     CHECK(window.boxes.shown.empty());

@@ -1,4 +1,4 @@
-#include "ui/launcher_win32.h"
+#include "launch/launcher_win32.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "ui/command_line.h"
+#include "launch/command_line.h"
 
 namespace tarvane {
 

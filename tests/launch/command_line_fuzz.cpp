@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "support/windows_argv.h"
-#include "ui/command_line.h"
+#include "launch/command_line.h"
 
 namespace {
 

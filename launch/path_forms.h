@@ -5,9 +5,18 @@
 // tool is served just as well.
 #include <string>
 
-#include "ui/main_context.h"
-
 namespace tarvane {
+
+// What the platform knows of paths and the ANSI code page, through which older programs read
+// their arguments.
+class PathForms {
+  public:
+    virtual ~PathForms() = default;
+    // True when the ANSI code page holds text exactly, without best-fit look-alikes.
+    virtual bool FitsAnsiCodePage(const std::wstring& text) = 0;
+    // The short form of an existing file or folder's path; "" when none can be had.
+    virtual std::wstring ShortForm(const std::wstring& path) = 0;
+};
 
 // The tool's command line. The archive and the output folder each stay as typed when they fit the
 // ANSI code page, else take their short form when that fits; an output folder that does not exist

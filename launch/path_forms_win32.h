@@ -1,5 +1,5 @@
 #pragma once
-#include "ui/main_context.h"
+#include "launch/path_forms.h"
 
 namespace tarvane {
 

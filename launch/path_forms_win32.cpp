@@ -1,4 +1,4 @@
-#include "ui/path_forms_win32.h"
+#include "launch/path_forms_win32.h"
 
 #include <windows.h>
 

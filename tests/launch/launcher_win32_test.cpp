@@ -14,8 +14,8 @@
 #include "support/win32_files.h"
 #include "ui/extraction.h"
 #include "support/fakes.h"
-#include "ui/launcher_win32.h"
-#include "ui/path_forms_win32.h"
+#include "launch/launcher_win32.h"
+#include "launch/path_forms_win32.h"
 #include "support/printable.h"
 
 namespace tarvane::testing {
@@ -55,7 +55,7 @@ struct Press : FakeWindowParts {
         MainContext context{view,     dialog, folders, boxes,    settings,
                             launcher, paths,  install, approvals};
         OnProcess(context);
-        CHECK_FALSE(log.Contains("Dialog.ShowOpen"));
+        CHECK_FALSE(log.Contains("Dialog.Ask"));
         CHECK_FALSE(log.Contains("Folders.BrowseForFolder"));
     }
 

@@ -1,6 +1,6 @@
-#include "ui/path_forms.h"
+#include "launch/path_forms.h"
 
-#include "ui/command_line.h"
+#include "launch/command_line.h"
 
 namespace tarvane {
 namespace {
