@@ -4,11 +4,12 @@
 
 #include <vector>
 
-#include "shell/system_error_win32.h"
+#include "base/scoped_win32.h"
+#include "base/system_error_win32.h"
 
 namespace tarvane {
 
-LaunchResult ProcessLauncher::Start(const std::wstring& program, const std::wstring& commandLine) {
+Outcome ProcessLauncher::Start(const std::wstring& program, const std::wstring& commandLine) {
     // CreateProcessW may write into the command line, so it gets a copy of its own.
     std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
     line.push_back(L'\0');
@@ -21,8 +22,9 @@ LaunchResult ProcessLauncher::Start(const std::wstring& program, const std::wstr
                         &startup, &started)) {
         return {false, SystemErrorText(GetLastError(), program)};
     }
-    CloseHandle(started.hThread);
-    CloseHandle(started.hProcess);
+    // Nothing waits for the tool: it runs on its own.
+    const ScopedKernelObject thread(started.hThread);
+    const ScopedKernelObject process(started.hProcess);
     return {true, L""};
 }
 

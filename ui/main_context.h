@@ -3,6 +3,7 @@
 // tests provide fakes, so every action can be checked without a window.
 #include <string>
 
+#include "base/outcome.h"
 #include "settings/settings.h"
 #include "shell/file_dialog.h"
 #include "shell/folder_browser.h"
@@ -22,16 +23,11 @@ class MainView {
     virtual void SetOutputText(const std::wstring& text) = 0;
 };
 
-struct LaunchResult {
-    bool ok = false;
-    std::wstring reason;  // the platform's words when ok is false
-};
-
 // Starts a program in a normal, focused window without waiting for it.
 class Launcher {
   public:
     virtual ~Launcher() = default;
-    virtual LaunchResult Start(const std::wstring& program, const std::wstring& commandLine) = 0;
+    virtual Outcome Start(const std::wstring& program, const std::wstring& commandLine) = 0;
 };
 
 // What the platform knows of paths and the ANSI code page, through which older programs read
