@@ -3,45 +3,41 @@
 namespace tarvane {
 namespace {
 
-template <typename Function>
-Function FunctionOf(HMODULE library, const char* name) {
-    if (library == nullptr) {
-        return nullptr;
-    }
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, name)));
+void* Lookup(HMODULE library, const char* name) {
+    return reinterpret_cast<void*>(GetProcAddress(library, name));
 }
 
 // user32 is loaded in every program with a window.
-template <typename Function>
-Function User32Function(const char* name) {
-    return FunctionOf<Function>(GetModuleHandleW(L"user32.dll"), name);
-}
+void* User32Lookup(const char* name) { return Lookup(GetModuleHandleW(L"user32.dll"), name); }
 
 }  // namespace
 
 GetDpiForWindowFunction FindGetDpiForWindow() {
-    return User32Function<GetDpiForWindowFunction>("GetDpiForWindow");
+    return reinterpret_cast<GetDpiForWindowFunction>(User32Lookup("GetDpiForWindow"));
 }
 
 AdjustWindowRectExForDpiFunction FindAdjustWindowRectExForDpi() {
-    return User32Function<AdjustWindowRectExForDpiFunction>("AdjustWindowRectExForDpi");
+    return reinterpret_cast<AdjustWindowRectExForDpiFunction>(
+        User32Lookup("AdjustWindowRectExForDpi"));
 }
 
 ChangeWindowMessageFilterExFunction FindChangeWindowMessageFilterEx() {
-    return User32Function<ChangeWindowMessageFilterExFunction>("ChangeWindowMessageFilterEx");
+    return reinterpret_cast<ChangeWindowMessageFilterExFunction>(
+        User32Lookup("ChangeWindowMessageFilterEx"));
 }
 
 ChangeWindowMessageFilterFunction FindChangeWindowMessageFilter() {
-    return User32Function<ChangeWindowMessageFilterFunction>("ChangeWindowMessageFilter");
+    return reinterpret_cast<ChangeWindowMessageFilterFunction>(
+        User32Lookup("ChangeWindowMessageFilter"));
 }
 
 GetOpenFileNameFunction FindGetOpenFileName() {
-    constexpr wchar_t kLibrary[] = L"comdlg32.dll";
-    HMODULE library = GetModuleHandleW(kLibrary);
+    // Loading a library that is loaded already only hands back its handle.
+    const HMODULE library = LoadLibraryW(L"comdlg32.dll");
     if (library == nullptr) {
-        library = LoadLibraryW(kLibrary);
+        return nullptr;
     }
-    return FunctionOf<GetOpenFileNameFunction>(library, "GetOpenFileNameW");
+    return reinterpret_cast<GetOpenFileNameFunction>(Lookup(library, "GetOpenFileNameW"));
 }
 
 }  // namespace tarvane

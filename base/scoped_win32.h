@@ -34,7 +34,7 @@ class Scoped {
     }
 
     Handle get() const { return handle_; }
-    bool valid() const { return handle_ != Traits::None(); }
+    bool valid() const { return Traits::Holds(handle_); }
 
     // Gives back what is held, and takes the given resource instead.
     void reset(Handle handle = Traits::None()) {
@@ -42,11 +42,8 @@ class Scoped {
         handle_ = handle;
     }
 
-    // For functions that hand a new resource out through a pointer.
-    Handle* receive() {
-        reset();
-        return &handle_;
-    }
+    // For functions that hand a new resource out through a pointer, into one that holds none.
+    Handle* receive() { return &handle_; }
 
   private:
     void Release() {
@@ -58,66 +55,55 @@ class Scoped {
     Handle handle_ = Traits::None();
 };
 
-// CreateFileW's handles, which say "none" as INVALID_HANDLE_VALUE.
-struct FileTraits {
-    using Handle = HANDLE;
-    static Handle None() { return INVALID_HANDLE_VALUE; }
-    static void Close(Handle handle) { CloseHandle(handle); }
-};
-
-// Processes, threads and access tokens, which say "none" as null.
-struct KernelObjectTraits {
-    using Handle = HANDLE;
+// Most resources say "none" as null; CreateFileW's and FindFirstFileW's handles say it as
+// INVALID_HANDLE_VALUE.
+template <typename Type>
+struct NoneIsNull {
+    using Handle = Type;
     static Handle None() { return nullptr; }
-    static void Close(Handle handle) { CloseHandle(handle); }
+    static bool Holds(Handle handle) { return handle != nullptr; }
 };
 
-struct FindTraits {
+struct NoneIsInvalid {
     using Handle = HANDLE;
     static Handle None() { return INVALID_HANDLE_VALUE; }
+    static bool Holds(Handle handle) { return handle != INVALID_HANDLE_VALUE; }
+};
+
+// CreateFileW's handles.
+struct FileTraits : NoneIsInvalid {
+    static void Close(Handle handle) { CloseHandle(handle); }
+};
+struct FindTraits : NoneIsInvalid {
     static void Close(Handle handle) { FindClose(handle); }
 };
-
-struct RegistryKeyTraits {
-    using Handle = HKEY;
-    static Handle None() { return nullptr; }
+// Processes, threads and access tokens.
+struct KernelObjectTraits : NoneIsNull<HANDLE> {
+    static void Close(Handle handle) { CloseHandle(handle); }
+};
+struct RegistryKeyTraits : NoneIsNull<HKEY> {
     static void Close(Handle handle) { RegCloseKey(handle); }
 };
-
 template <typename Object>
-struct GdiObjectTraits {
-    using Handle = Object;
-    static Handle None() { return nullptr; }
-    static void Close(Handle handle) { DeleteObject(handle); }
+struct GdiObjectTraits : NoneIsNull<Object> {
+    static void Close(Object handle) { DeleteObject(handle); }
 };
-
-struct AcceleratorTraits {
-    using Handle = HACCEL;
-    static Handle None() { return nullptr; }
+struct AcceleratorTraits : NoneIsNull<HACCEL> {
     static void Close(Handle handle) { DestroyAcceleratorTable(handle); }
 };
-
 // A dropped set of files belongs to the window that received it, whatever it did with them.
-struct DropTraits {
-    using Handle = HDROP;
-    static Handle None() { return nullptr; }
+struct DropTraits : NoneIsNull<HDROP> {
     static void Close(Handle handle) { DragFinish(handle); }
 };
-
 // Memory that the system allocated for the caller with LocalAlloc.
 template <typename Pointer>
-struct LocalMemoryTraits {
-    using Handle = Pointer;
-    static Handle None() { return nullptr; }
-    static void Close(Handle handle) { LocalFree(handle); }
+struct LocalMemoryTraits : NoneIsNull<Pointer> {
+    static void Close(Pointer memory) { LocalFree(memory); }
 };
-
 // Memory that a COM or shell function allocated for the caller.
 template <typename Pointer>
-struct TaskMemoryTraits {
-    using Handle = Pointer;
-    static Handle None() { return nullptr; }
-    static void Close(Handle handle) { CoTaskMemFree(handle); }
+struct TaskMemoryTraits : NoneIsNull<Pointer> {
+    static void Close(Pointer memory) { CoTaskMemFree(memory); }
 };
 
 using ScopedFile = Scoped<FileTraits>;
@@ -132,15 +118,11 @@ using ScopedLocalMemory = Scoped<LocalMemoryTraits<Pointer>>;
 template <typename Pointer>
 using ScopedTaskMemory = Scoped<TaskMemoryTraits<Pointer>>;
 
-// A window's device context, given back to the window.
+// A window's device context, given back to the window (a null one is refused harmlessly).
 class ScopedWindowDC {
   public:
     explicit ScopedWindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
-    ~ScopedWindowDC() {
-        if (dc_ != nullptr) {
-            ReleaseDC(window_, dc_);
-        }
-    }
+    ~ScopedWindowDC() { ReleaseDC(window_, dc_); }
     ScopedWindowDC(const ScopedWindowDC&) = delete;
     ScopedWindowDC& operator=(const ScopedWindowDC&) = delete;
 

@@ -63,15 +63,30 @@ DWORD WriteAll(HANDLE file, std::string_view bytes) {
     return FlushFileBuffers(file) ? ERROR_SUCCESS : GetLastError();
 }
 
-DWORD WriteTemporary(HANDLE file, std::string_view bytes, const Replaced* old) {
+DWORD WriteTemporary(HANDLE file, std::string_view bytes, const KeptFromOld* kept) {
     const DWORD error = WriteAll(file, bytes);
     if (error != ERROR_SUCCESS) {
         return error;
     }
-    return old != nullptr ? old->dacl.GiveTo(file) : ERROR_SUCCESS;
+    return kept != nullptr ? kept->dacl.GiveTo(file) : ERROR_SUCCESS;
 }
 
 }  // namespace
+
+HANDLE OpenSharedToRead(const std::wstring& path, DWORD access) {
+    return CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+DWORD ReadBytes(HANDLE file, std::string& bytes) {
+    DWORD read = 0;
+    if (!bytes.empty() &&
+        !ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr)) {
+        return GetLastError();
+    }
+    bytes.resize(read);
+    return ERROR_SUCCESS;
+}
 
 DWORD FileDacl::ReadFrom(HANDLE file) {
     const DWORD error = GetSecurityInfo(file, SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr,
@@ -97,7 +112,8 @@ DWORD FileDacl::GiveTo(HANDLE file) const {
     return KeepsNoPermissions(error) ? ERROR_SUCCESS : error;
 }
 
-DWORD WriteFileInOneStep(const std::wstring& path, std::string_view bytes, const Replaced* old) {
+DWORD WriteFileInOneStep(const std::wstring& path, std::string_view bytes, OnExisting existing,
+                         const KeptFromOld* kept) {
     std::wstring temporary;
     DWORD error = ERROR_SUCCESS;
     {
@@ -105,14 +121,15 @@ DWORD WriteFileInOneStep(const std::wstring& path, std::string_view bytes, const
         if (!file.valid()) {
             return GetLastError();
         }
-        error = WriteTemporary(file.get(), bytes, old);
+        error = WriteTemporary(file.get(), bytes, kept);
     }
-    if (error == ERROR_SUCCESS && old != nullptr && old->attributes != 0 &&
-        !SetFileAttributesW(temporary.c_str(), old->attributes)) {
+    if (error == ERROR_SUCCESS && kept != nullptr && kept->attributes != 0 &&
+        !SetFileAttributesW(temporary.c_str(), kept->attributes)) {
         error = GetLastError();
     }
     if (error == ERROR_SUCCESS) {
-        const DWORD flags = MOVEFILE_WRITE_THROUGH | (old ? MOVEFILE_REPLACE_EXISTING : 0);
+        const DWORD flags = MOVEFILE_WRITE_THROUGH |
+                            (existing == OnExisting::Replace ? MOVEFILE_REPLACE_EXISTING : 0);
         if (MoveFileExW(temporary.c_str(), path.c_str(), flags)) {
             return ERROR_SUCCESS;
         }

@@ -2,6 +2,7 @@
 
 #include "base/ansi_code_page_win32.h"
 #include "base/scoped_win32.h"
+#include "base/text_win32.h"
 #include "base/whole_file_win32.h"
 #include "settings/file_encoding.h"
 
@@ -11,16 +12,6 @@ namespace {
 // The attributes a converted file takes over; read-only never gets this far.
 constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
                                   FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
-
-DWORD ReadBytes(HANDLE file, std::string& bytes) {
-    DWORD read = 0;
-    if (!bytes.empty() &&
-        !ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr)) {
-        return GetLastError();
-    }
-    bytes.resize(read);
-    return ERROR_SUCCESS;
-}
 
 // What the file's first bytes say of its encoding; the rest of it is not read.
 struct FileStart {
@@ -39,30 +30,19 @@ FileStart ReadStart(const std::wstring& path) {
     return {error, DetectEncoding(true, bytes)};
 }
 
-std::wstring Decode(UINT codePage, std::string_view bytes) {
-    if (bytes.empty()) {
-        return L"";
-    }
-    const int size = static_cast<int>(bytes.size());
-    const int chars = MultiByteToWideChar(codePage, 0, bytes.data(), size, nullptr, 0);
-    std::wstring text(static_cast<std::size_t>(chars), L'\0');
-    MultiByteToWideChar(codePage, 0, bytes.data(), size, text.data(), chars);
-    return text;
-}
-
 // The file's text, decoded by its own encoding, as UTF-16LE with its mark.
 std::string UnicodeContent(FileEncoding encoding, std::string_view bytes) {
     const std::string_view text = bytes.substr(MarkBytes(encoding));
     if (encoding == FileEncoding::Utf16Be) {
         return Utf16LeFromBigEndian(text);
     }
-    return Utf16LeWithMark(Decode(encoding == FileEncoding::Utf8 ? CP_UTF8 : CP_ACP, text));
+    return Utf16LeWithMark(DecodeText(encoding == FileEncoding::Utf8 ? CP_UTF8 : CP_ACP, 0, text));
 }
 
 // The whole file, its permissions and the attributes it passes on. A read-only settings file is
 // the user's way of saying it must not change; not every system refuses to rename over one, so
 // the conversion asks first.
-DWORD ReadToConvert(const std::wstring& path, std::string& bytes, Replaced& old) {
+DWORD ReadToConvert(const std::wstring& path, std::string& bytes, KeptFromOld& old) {
     const ScopedFile file(OpenSharedToRead(path));
     BY_HANDLE_FILE_INFORMATION about{};
     if (!file.valid() || !GetFileInformationByHandle(file.get(), &about)) {
@@ -85,7 +65,7 @@ DWORD ReadToConvert(const std::wstring& path, std::string& bytes, Replaced& old)
 // user write the shared file, or hid it, finds it so after the conversion.
 DWORD ConvertToUnicode(const std::wstring& path) {
     std::string bytes;
-    Replaced old;
+    KeptFromOld old;
     const DWORD error = ReadToConvert(path, bytes, old);
     if (error != ERROR_SUCCESS) {
         return error;
@@ -94,16 +74,10 @@ DWORD ConvertToUnicode(const std::wstring& path) {
     if (encoding == FileEncoding::Utf16Le) {
         return ERROR_SUCCESS;  // another copy of the program converted it first
     }
-    return WriteFileInOneStep(path, UnicodeContent(encoding, bytes), &old);
+    return WriteFileInOneStep(path, UnicodeContent(encoding, bytes), OnExisting::Replace, &old);
 }
 
 }  // namespace
-
-HANDLE OpenSharedToRead(const std::wstring& path) {
-    return CreateFileW(path.c_str(), GENERIC_READ,
-                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-}
 
 DWORD PrepareToHold(const std::wstring& path, const std::wstring& text) {
     // A second round covers another copy of the program creating the file first.
@@ -118,7 +92,8 @@ DWORD PrepareToHold(const std::wstring& path, const std::wstring& text) {
             case Preparation::ConvertToUnicode:
                 return ConvertToUnicode(path);
             case Preparation::CreateUnicode: {
-                const DWORD error = WriteFileInOneStep(path, Utf16LeWithMark(L""), nullptr);
+                const DWORD error =
+                    WriteFileInOneStep(path, Utf16LeWithMark(L""), OnExisting::Fail);
                 if (error != ERROR_ALREADY_EXISTS && error != ERROR_FILE_EXISTS) {
                     return error;
                 }

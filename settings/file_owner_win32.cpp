@@ -5,6 +5,7 @@
 #include <sddl.h>
 
 #include "base/scoped_win32.h"
+#include "base/whole_file_win32.h"
 
 namespace tarvane {
 namespace {
@@ -59,9 +60,7 @@ std::optional<FileOwnership> Win32FileOwners::OwnerOf(const std::wstring& path) 
     ScopedLocalMemory<PSECURITY_DESCRIPTOR> descriptor;
     DWORD error = ERROR_SUCCESS;
     {
-        const ScopedFile file(CreateFileW(path.c_str(), READ_CONTROL,
-                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                          nullptr, OPEN_EXISTING, 0, nullptr));
+        const ScopedFile file(OpenSharedToRead(path, READ_CONTROL));
         if (!file.valid()) {
             return std::nullopt;
         }

@@ -6,6 +6,7 @@
 
 #include "base/scoped_win32.h"
 #include "base/system_error_win32.h"
+#include "base/whole_file_win32.h"
 
 #include "settings/file_encoding.h"
 #include "settings/file_encoding_win32.h"
@@ -90,7 +91,7 @@ Outcome Win32SettingsFile::Store(const std::wstring& section, const std::wstring
     if (error != ERROR_SUCCESS) {
         return {false, SystemErrorText(error, iniFilePath_)};
     }
-    return {true, L""};
+    return {true, {}};
 }
 
 }  // namespace tarvane

@@ -36,9 +36,8 @@ bool Win32ComponentPlatform::WriteWholeFile(const std::wstring& path,
     // file that the next start finds.
     SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     // Written in one step: a cut-off copy would pass for the component at every later start.
-    const Replaced nothingKept;
     const std::string_view content(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    return WriteFileInOneStep(path, content, &nothingKept) == ERROR_SUCCESS;
+    return WriteFileInOneStep(path, content, OnExisting::Replace) == ERROR_SUCCESS;
 }
 
 }  // namespace tarvane

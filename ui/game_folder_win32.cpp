@@ -4,6 +4,8 @@
 
 #include "base/file_attributes_win32.h"
 #include "base/scoped_win32.h"
+#include "base/text_win32.h"
+#include "base/whole_file_win32.h"
 
 namespace tarvane {
 namespace {
@@ -60,27 +62,21 @@ bool Win32InstallRecords::FileExists(const std::wstring& path) {
 std::optional<std::wstring> Win32InstallRecords::ReadTextFile(const std::wstring& path) {
     KeepDriveErrorsQuiet();
     // Steam may be rewriting the file right now.
-    const ScopedFile file(CreateFileW(path.c_str(), GENERIC_READ,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    const ScopedFile file(OpenSharedToRead(path));
     if (!file.valid()) {
         return std::nullopt;
     }
     // One byte more than allowed tells a file that is too large.
     std::string bytes(kLargestTextFileBytes + 1, '\0');
-    DWORD read = 0;
-    const BOOL ok = ReadFile(file.get(), bytes.data(), kLargestTextFileBytes + 1, &read, nullptr);
-    if (!ok || read == 0 || read > kLargestTextFileBytes) {
+    if (ReadBytes(file.get(), bytes) != ERROR_SUCCESS || bytes.empty() ||
+        bytes.size() > kLargestTextFileBytes) {
         return std::nullopt;
     }
-    const int size = static_cast<int>(read);
-    const int chars =
-        MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes.data(), size, nullptr, 0);
-    if (chars == 0) {
+    // Bytes that are not UTF-8 decode to nothing: such a file is not Steam's.
+    std::wstring text = DecodeText(CP_UTF8, MB_ERR_INVALID_CHARS, bytes);
+    if (text.empty()) {
         return std::nullopt;
     }
-    std::wstring text(static_cast<std::size_t>(chars), L'\0');
-    MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes.data(), size, text.data(), chars);
     return text;
 }
 

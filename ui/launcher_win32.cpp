@@ -4,7 +4,6 @@
 
 #include <vector>
 
-#include "base/scoped_win32.h"
 #include "base/system_error_win32.h"
 
 namespace tarvane {
@@ -22,10 +21,9 @@ Outcome ProcessLauncher::Start(const std::wstring& program, const std::wstring& 
                         &startup, &started)) {
         return {false, SystemErrorText(GetLastError(), program)};
     }
-    // Nothing waits for the tool: it runs on its own.
-    const ScopedKernelObject thread(started.hThread);
-    const ScopedKernelObject process(started.hProcess);
-    return {true, L""};
+    CloseHandle(started.hThread);
+    CloseHandle(started.hProcess);
+    return {true, {}};
 }
 
 }  // namespace tarvane

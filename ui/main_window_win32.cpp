@@ -234,13 +234,13 @@ void MainWindow::OnNcDestroy(HWND window) {
 }
 
 void MainWindow::ApplyDpi(HWND window, int dpi) {
-    ScopedFont font(CreateDialogFont(dpi));
+    const HFONT font = CreateDialogFont(dpi);
     for (const ControlSpec& entry : kControls) {
-        SendMessageW(GetDlgItem(window, entry.id), WM_SETFONT, reinterpret_cast<WPARAM>(font.get()),
+        SendMessageW(GetDlgItem(window, entry.id), WM_SETFONT, reinterpret_cast<WPARAM>(font),
                      FALSE);
     }
     // The controls leave the old font before it goes.
-    font_ = std::move(font);
+    font_.reset(font);
     PlaceControls(window, dpi);
     FitClientArea(window, dpi);
     InvalidateRect(window, nullptr, TRUE);
