@@ -4,8 +4,9 @@
 // file is replaced in one step, and how a failure is told in the system's own words. Nothing here
 // knows of settings, windows or archives.
 //
-// This header is the one rule for Win32 resources: whatever is opened, created or allocated is
-// owned by one of these from that moment on, and is given back on every path out.
+// This header is the one rule for Win32 resources: whatever is opened, created or allocated, and
+// not given back on the next line, is owned by one of these from that moment on, and is given
+// back on every path out.
 #include <windows.h>
 #include <objbase.h>
 #include <shellapi.h>
