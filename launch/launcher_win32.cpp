@@ -4,11 +4,11 @@
 
 #include <vector>
 
-#include "shell/system_error_win32.h"
+#include "base/system_error_win32.h"
 
 namespace tarvane {
 
-LaunchResult ProcessLauncher::Start(const std::wstring& program, const std::wstring& commandLine) {
+Outcome ProcessLauncher::Start(const std::wstring& program, const std::wstring& commandLine) {
     // CreateProcessW may write into the command line, so it gets a copy of its own.
     std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
     line.push_back(L'\0');
@@ -23,7 +23,7 @@ LaunchResult ProcessLauncher::Start(const std::wstring& program, const std::wstr
     }
     CloseHandle(started.hThread);
     CloseHandle(started.hProcess);
-    return {true, L""};
+    return {true, {}};
 }
 
 }  // namespace tarvane

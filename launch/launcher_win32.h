@@ -7,7 +7,7 @@ namespace tarvane {
 // that ends at a blank; the started program is not waited for and its handles are closed at once.
 class ProcessLauncher final : public Launcher {
   public:
-    LaunchResult Start(const std::wstring& program, const std::wstring& commandLine) override;
+    Outcome Start(const std::wstring& program, const std::wstring& commandLine) override;
 };
 
 }  // namespace tarvane

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "shell/ansi_code_page_win32.h"
+#include "base/ansi_code_page_win32.h"
 
 namespace tarvane {
 

@@ -5,10 +5,6 @@
 
 namespace tarvane {
 
-// Opens the settings file to read, sharing it every way: other copies of the program may be
-// reading or replacing it at the same time. INVALID_HANDLE_VALUE and the last error on failure.
-HANDLE OpenSharedToRead(const std::wstring& path);
-
 // Makes sure the settings file at path can hold text before the profile functions write it:
 // creates it as Unicode when it is missing, and converts it to UTF-16LE when PreparationFor says
 // so. Only its first bytes are read unless it is converted. The new content is put in place by

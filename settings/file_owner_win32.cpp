@@ -4,17 +4,18 @@
 #include <aclapi.h>
 #include <sddl.h>
 
+#include "base/scoped_win32.h"
+#include "base/whole_file_win32.h"
+
 namespace tarvane {
 namespace {
 
 std::wstring SidText(PSID sid) {
-    wchar_t* text = nullptr;
-    if (!ConvertSidToStringSidW(sid, &text)) {
+    ScopedLocalMemory<wchar_t*> text;
+    if (!ConvertSidToStringSidW(sid, text.receive())) {
         return L"";
     }
-    std::wstring converted(text);
-    LocalFree(text);
-    return converted;
+    return text.get();
 }
 
 // An account that no longer exists is shown by its identifier, which is all Windows knows of it.
@@ -36,8 +37,8 @@ std::wstring AccountName(PSID sid) {
 }
 
 std::wstring CurrentUserSid() {
-    HANDLE token = nullptr;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) {
+    ScopedKernelObject token;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, token.receive())) {
         return L"";
     }
     // A SID has at most 15 sub-authorities: the user and its SID fit here whoever the user is.
@@ -46,28 +47,26 @@ std::wstring CurrentUserSid() {
         BYTE bytes[sizeof(TOKEN_USER) + SECURITY_MAX_SID_SIZE];
     } buffer;
     DWORD size = 0;
-    std::wstring sid;
-    if (GetTokenInformation(token, TokenUser, &buffer, sizeof(buffer), &size)) {
-        sid = SidText(buffer.user.User.Sid);
+    if (!GetTokenInformation(token.get(), TokenUser, &buffer, sizeof(buffer), &size)) {
+        return L"";
     }
-    CloseHandle(token);
-    return sid;
+    return SidText(buffer.user.User.Sid);
 }
 
 }  // namespace
 
 std::optional<FileOwnership> Win32FileOwners::OwnerOf(const std::wstring& path) {
-    HANDLE file = CreateFileW(path.c_str(), READ_CONTROL,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return std::nullopt;
-    }
     PSID owner = nullptr;
-    PSECURITY_DESCRIPTOR descriptor = nullptr;
-    const DWORD error = GetSecurityInfo(file, SE_FILE_OBJECT, OWNER_SECURITY_INFORMATION, &owner,
-                                        nullptr, nullptr, nullptr, &descriptor);
-    CloseHandle(file);
+    ScopedLocalMemory<PSECURITY_DESCRIPTOR> descriptor;
+    DWORD error = ERROR_SUCCESS;
+    {
+        const ScopedFile file(OpenSharedToRead(path, READ_CONTROL));
+        if (!file.valid()) {
+            return std::nullopt;
+        }
+        error = GetSecurityInfo(file.get(), SE_FILE_OBJECT, OWNER_SECURITY_INFORMATION, &owner,
+                                nullptr, nullptr, nullptr, descriptor.receive());
+    }
     FileOwnership found;
     if (error == ERROR_SUCCESS && owner != nullptr) {
         found.ownerSid = SidText(owner);
@@ -77,7 +76,6 @@ std::optional<FileOwnership> Win32FileOwners::OwnerOf(const std::wstring& path) 
             found.ownerAccount = AccountName(owner);
         }
     }
-    LocalFree(descriptor);
     if (found.ownerSid.empty()) {
         return std::nullopt;
     }

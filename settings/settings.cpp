@@ -33,7 +33,7 @@ StoreOutcome WriteAndConfirm(ProfileStore& store, const std::wstring& section,
                              const std::wstring& key, const std::wstring& value,
                              std::wstring& platformReason) {
     for (int attempt = 1; attempt <= kStoreAttempts; ++attempt) {
-        const ProfileWrite written = store.Write(section, key, value);
+        const Outcome written = store.Write(section, key, value);
         if (!written.ok) {
             platformReason = written.reason;
             return StoreOutcome::WriteFailed;
@@ -53,7 +53,7 @@ std::wstring PutBack(ProfileStore& store, const std::wstring& section, const std
         return kPreviousUnknown;
     }
     const bool hadValue = previous.status == ReadStatus::Value;
-    const ProfileWrite restored =
+    const Outcome restored =
         hadValue ? store.Write(section, key, previous.value) : store.Delete(section, key);
     if (!restored.ok || store.Read(section, key, kWholeValueChars) != previous.value) {
         return kPreviousLost;

@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <string>
 
+#include "base/outcome.h"
+
 namespace tarvane {
 
 // Longest key or value the program writes; the profile functions of old Windows cut longer ones.
@@ -16,11 +18,6 @@ inline constexpr wchar_t kArchiveKey[] = L"Archive";
 
 // Room for the read: every value the program can write (MaxIniFieldChars) comes back whole.
 inline constexpr std::size_t kReadBufferChars = MaxIniFieldChars + 1;
-
-struct ProfileWrite {
-    bool ok = false;
-    std::wstring reason;  // the platform's words when ok is false
-};
 
 // Whether the file itself can be opened for reading at this moment, sharing it every way.
 enum class FileAccess { Readable, Missing, Unreadable };
@@ -33,10 +30,10 @@ class ProfileStore {
     // a file that another program holds, which the profile reader does not report.
     virtual std::wstring Read(const std::wstring& section, const std::wstring& key,
                               std::size_t bufferChars) = 0;
-    virtual ProfileWrite Write(const std::wstring& section, const std::wstring& key,
-                               const std::wstring& value) = 0;
+    virtual Outcome Write(const std::wstring& section, const std::wstring& key,
+                          const std::wstring& value) = 0;
     // Removes the key from its section.
-    virtual ProfileWrite Delete(const std::wstring& section, const std::wstring& key) = 0;
+    virtual Outcome Delete(const std::wstring& section, const std::wstring& key) = 0;
     // Tells an empty read of a file that is there and readable from one of a file that is not.
     virtual FileAccess Access() = 0;
 };

@@ -4,9 +4,12 @@
 
 #include <vector>
 
+#include "base/scoped_win32.h"
+#include "base/system_error_win32.h"
+#include "base/whole_file_win32.h"
+
 #include "settings/file_encoding.h"
 #include "settings/file_encoding_win32.h"
-#include "shell/system_error_win32.h"
 
 namespace tarvane {
 namespace {
@@ -48,19 +51,18 @@ std::wstring Win32SettingsFile::Read(const std::wstring& section, const std::wst
     return std::wstring(buffer.data(), copied);
 }
 
-ProfileWrite Win32SettingsFile::Write(const std::wstring& section, const std::wstring& key,
-                                      const std::wstring& value) {
+Outcome Win32SettingsFile::Write(const std::wstring& section, const std::wstring& key,
+                                 const std::wstring& value) {
     return Store(section, key, value.c_str());
 }
 
-ProfileWrite Win32SettingsFile::Delete(const std::wstring& section, const std::wstring& key) {
+Outcome Win32SettingsFile::Delete(const std::wstring& section, const std::wstring& key) {
     return Store(section, key, nullptr);
 }
 
 FileAccess Win32SettingsFile::Access() {
-    const HANDLE file = OpenSharedToRead(iniFilePath_);
-    if (file != INVALID_HANDLE_VALUE) {
-        CloseHandle(file);
+    const ScopedFile file(OpenSharedToRead(iniFilePath_));
+    if (file.valid()) {
         return FileAccess::Readable;
     }
     const DWORD error = GetLastError();
@@ -70,8 +72,8 @@ FileAccess Win32SettingsFile::Access() {
 
 void Win32SettingsFile::Pause(unsigned milliseconds) { Sleep(milliseconds); }
 
-ProfileWrite Win32SettingsFile::Store(const std::wstring& section, const std::wstring& key,
-                                      const wchar_t* value) {
+Outcome Win32SettingsFile::Store(const std::wstring& section, const std::wstring& key,
+                                 const wchar_t* value) {
     const DWORD error = RetryWhileInUse([&] {
         const DWORD prepared = PrepareToHold(iniFilePath_, section + key + (value ? value : L""));
         if (prepared != ERROR_SUCCESS) {
@@ -89,7 +91,7 @@ ProfileWrite Win32SettingsFile::Store(const std::wstring& section, const std::ws
     if (error != ERROR_SUCCESS) {
         return {false, SystemErrorText(error, iniFilePath_)};
     }
-    return {true, L""};
+    return {true, {}};
 }
 
 }  // namespace tarvane

@@ -10,16 +10,16 @@ class Win32SettingsFile final : public SettingsFile {
 
     std::wstring Read(const std::wstring& section, const std::wstring& key,
                       std::size_t bufferChars) override;
-    ProfileWrite Write(const std::wstring& section, const std::wstring& key,
-                       const std::wstring& value) override;
-    ProfileWrite Delete(const std::wstring& section, const std::wstring& key) override;
+    Outcome Write(const std::wstring& section, const std::wstring& key,
+                  const std::wstring& value) override;
+    Outcome Delete(const std::wstring& section, const std::wstring& key) override;
     FileAccess Access() override;
     std::wstring Location() const override { return iniFilePath_; }
     void Pause(unsigned milliseconds) override;
 
   private:
     // Writes value, or removes the key when value is null.
-    ProfileWrite Store(const std::wstring& section, const std::wstring& key, const wchar_t* value);
+    Outcome Store(const std::wstring& section, const std::wstring& key, const wchar_t* value);
 
     const std::wstring iniFilePath_;
 };

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "base/late_functions_win32.h"
+
 namespace tarvane {
 namespace {
 
@@ -11,24 +13,6 @@ namespace {
 constexpr DWORD kFileBufferChars = 32768;
 
 const wchar_t* OrNull(const std::wstring& text) { return text.empty() ? nullptr : text.c_str(); }
-
-using GetOpenFileNameFunction = BOOL(WINAPI*)(OPENFILENAMEW*);
-
-// The dialog library is loaded on first use: most starts never open a dialog, and loading it at
-// start-up costs megabytes of memory and part of the start-up time. It is one of the system's
-// known DLLs, so the name always means the system's own copy; once loaded it stays loaded.
-GetOpenFileNameFunction LoadGetOpenFileName() {
-    constexpr wchar_t kLibrary[] = L"comdlg32.dll";
-    HMODULE library = GetModuleHandleW(kLibrary);
-    if (library == nullptr) {
-        library = LoadLibraryW(kLibrary);
-    }
-    if (library == nullptr) {
-        return nullptr;
-    }
-    return reinterpret_cast<GetOpenFileNameFunction>(
-        reinterpret_cast<void*>(GetProcAddress(library, "GetOpenFileNameW")));
-}
 
 }  // namespace
 
@@ -46,7 +30,7 @@ std::optional<std::wstring> Win32OpenFilePrompt::Ask(const OpenFileRequest& requ
     dialog.lpstrTitle = OrNull(request.title);
     // The working folder stays where it was: nothing else in the program should move with a dialog.
     dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    const GetOpenFileNameFunction getOpenFileName = LoadGetOpenFileName();
+    const GetOpenFileNameFunction getOpenFileName = FindGetOpenFileName();
     if (getOpenFileName == nullptr || !getOpenFileName(&dialog)) {
         return std::nullopt;
     }

@@ -1,11 +1,11 @@
 add_executable(unit_tests
     support/windows_argv_test.cpp
     launch/command_line_test.cpp
+    base/decimal_text_test.cpp
+    base/message_inserts_test.cpp
     settings/file_encoding_test.cpp
     settings/settings_test.cpp
-    shell/decimal_text_test.cpp
     shell/file_dialog_test.cpp
-    shell/message_inserts_test.cpp
     startup/component_test.cpp
     startup/ini_location_test.cpp
     startup/special_folder_test.cpp

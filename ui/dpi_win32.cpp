@@ -1,32 +1,22 @@
 #include "ui/dpi_win32.h"
 
-#include "ui/user32_function_win32.h"
+#include "base/late_functions_win32.h"
+#include "base/scoped_win32.h"
 
 namespace tarvane {
-namespace {
-
-// These exist only on Windows 10 and later.
-using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
-
-}  // namespace
-
 int WindowDpi(HWND window) {
-    static const auto getDpiForWindow = User32Function<GetDpiForWindowFn>("GetDpiForWindow");
+    static const auto getDpiForWindow = FindGetDpiForWindow();
     if (getDpiForWindow != nullptr) {
         if (const UINT dpi = getDpiForWindow(window)) {
             return static_cast<int>(dpi);
         }
     }
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi;
+    const ScopedWindowDC screen(nullptr);
+    return GetDeviceCaps(screen.get(), LOGPIXELSY);
 }
 
 RECT WindowRectForClient(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, int dpi) {
-    static const auto adjustForDpi =
-        User32Function<AdjustWindowRectExForDpiFn>("AdjustWindowRectExForDpi");
+    static const auto adjustForDpi = FindAdjustWindowRectExForDpi();
     RECT rect{0, 0, clientWidth, clientHeight};
     if (adjustForDpi != nullptr) {
         adjustForDpi(&rect, style, TRUE, exStyle, static_cast<UINT>(dpi));

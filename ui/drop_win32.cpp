@@ -1,7 +1,8 @@
 #include "ui/drop_win32.h"
 
+#include "base/file_attributes_win32.h"
+#include "base/late_functions_win32.h"
 #include "ui/window_description.h"
-#include "ui/user32_function_win32.h"
 
 namespace tarvane {
 namespace {
@@ -9,14 +10,6 @@ namespace {
 constexpr UINT kCopyGlobalData = 0x0049;  // WM_COPYGLOBALDATA, which a drop uses on its way
 constexpr DWORD kAllowMessage = 1;        // MSGFLT_ALLOW
 constexpr DWORD kAddMessage = 1;          // MSGFLT_ADD
-
-using ChangeWindowMessageFilterExFn = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
-using ChangeWindowMessageFilterFn = BOOL(WINAPI*)(UINT, DWORD);
-
-bool IsFolder(const std::wstring& path) {
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
 
 std::wstring DroppedPath(HDROP drop, UINT index) {
     std::wstring path(DragQueryFileW(drop, index, nullptr, 0) + 1, L'\0');
@@ -40,13 +33,11 @@ void AcceptDrops(HWND window) {
     // time, since older systems have no such filter and no such functions. Only what a drop needs
     // is let through: every other message stays as closed to them as Windows keeps it.
     const UINT messages[] = {WM_DROPFILES, kCopyGlobalData};
-    if (const auto perWindow =
-            User32Function<ChangeWindowMessageFilterExFn>("ChangeWindowMessageFilterEx")) {
+    if (const auto perWindow = FindChangeWindowMessageFilterEx()) {
         for (const UINT message : messages) {
             perWindow(window, message, kAllowMessage, nullptr);
         }
-    } else if (const auto perProcess =
-                   User32Function<ChangeWindowMessageFilterFn>("ChangeWindowMessageFilter")) {
+    } else if (const auto perProcess = FindChangeWindowMessageFilter()) {
         for (const UINT message : messages) {
             perProcess(message, kAddMessage);
         }

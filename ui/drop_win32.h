@@ -18,17 +18,4 @@ std::vector<DroppedItem> DroppedItems(HDROP drop);
 // Where in the window the drop landed: on one of the two text boxes, or anywhere else.
 DropPlace DropPlaceIn(HWND window, HDROP drop);
 
-// The drop handle belongs to the window that receives it, which must release it whatever it did
-// with the drop.
-class ReceivedDrop {
-  public:
-    explicit ReceivedDrop(HDROP drop) : drop_(drop) {}
-    ~ReceivedDrop() { DragFinish(drop_); }
-    ReceivedDrop(const ReceivedDrop&) = delete;
-    ReceivedDrop& operator=(const ReceivedDrop&) = delete;
-
-  private:
-    HDROP drop_;
-};
-
 }  // namespace tarvane

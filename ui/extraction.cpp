@@ -56,7 +56,7 @@ void OnProcess(MainContext& context) {
     if (!context.approvals.MayStart(tool, context.settings.Location(), context.boxes)) {
         return;
     }
-    const LaunchResult started = context.launcher.Start(tool, command);
+    const Outcome started = context.launcher.Start(tool, command);
     if (!started.ok) {
         ReportStartFailure(context, tool, started.reason);
     }

@@ -2,6 +2,11 @@
 
 #include <windows.h>
 
+#include "base/file_attributes_win32.h"
+#include "base/scoped_win32.h"
+#include "base/text_win32.h"
+#include "base/whole_file_win32.h"
+
 namespace tarvane {
 namespace {
 
@@ -16,30 +21,24 @@ void KeepDriveErrorsQuiet() {
     SetErrorMode(previous | SEM_FAILCRITICALERRORS);
 }
 
-DWORD AttributesOf(const std::wstring& path) {
-    KeepDriveErrorsQuiet();
-    return GetFileAttributesW(path.c_str());
-}
-
 }  // namespace
 
 std::optional<std::wstring> Win32InstallRecords::RegistryText(RegistryRoot root, const wchar_t* key,
                                                               const wchar_t* name) {
     // The installers are 32-bit programs: the 64-bit build must read what they saw.
     const bool machine = root == RegistryRoot::LocalMachine32;
-    HKEY opened = nullptr;
+    ScopedRegistryKey opened;
     if (RegOpenKeyExW(machine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER, key, 0,
                       KEY_QUERY_VALUE | (machine ? KEY_WOW64_32KEY : 0),
-                      &opened) != ERROR_SUCCESS) {
+                      opened.receive()) != ERROR_SUCCESS) {
         return std::nullopt;
     }
     // One character more than the value may fill, so the text always ends in a NUL of ours.
     std::wstring value(kLongestValueChars + 1, L'\0');
     DWORD type = 0;
     DWORD bytes = kLongestValueChars * sizeof(wchar_t);
-    const LONG read = RegQueryValueExW(opened, name, nullptr, &type,
+    const LONG read = RegQueryValueExW(opened.get(), name, nullptr, &type,
                                        reinterpret_cast<BYTE*>(value.data()), &bytes);
-    RegCloseKey(opened);
     // A value stored without its terminating NUL is as good as a damaged one.
     const std::size_t chars = bytes / sizeof(wchar_t);
     if (read != ERROR_SUCCESS || type != REG_SZ || bytes % sizeof(wchar_t) != 0 || chars == 0 ||
@@ -51,40 +50,33 @@ std::optional<std::wstring> Win32InstallRecords::RegistryText(RegistryRoot root,
 }
 
 bool Win32InstallRecords::FolderExists(const std::wstring& path) {
-    const DWORD attributes = AttributesOf(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    KeepDriveErrorsQuiet();
+    return IsFolder(path);
 }
 
 bool Win32InstallRecords::FileExists(const std::wstring& path) {
-    const DWORD attributes = AttributesOf(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+    KeepDriveErrorsQuiet();
+    return IsFile(path);
 }
 
 std::optional<std::wstring> Win32InstallRecords::ReadTextFile(const std::wstring& path) {
     KeepDriveErrorsQuiet();
     // Steam may be rewriting the file right now.
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
+    const ScopedFile file(OpenSharedToRead(path));
+    if (!file.valid()) {
         return std::nullopt;
     }
     // One byte more than allowed tells a file that is too large.
     std::string bytes(kLargestTextFileBytes + 1, '\0');
-    DWORD read = 0;
-    const BOOL ok = ReadFile(file, bytes.data(), kLargestTextFileBytes + 1, &read, nullptr);
-    CloseHandle(file);
-    if (!ok || read == 0 || read > kLargestTextFileBytes) {
+    if (ReadBytes(file.get(), bytes) != ERROR_SUCCESS || bytes.empty() ||
+        bytes.size() > kLargestTextFileBytes) {
         return std::nullopt;
     }
-    const int size = static_cast<int>(read);
-    const int chars =
-        MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes.data(), size, nullptr, 0);
-    if (chars == 0) {
+    // Bytes that are not UTF-8 decode to nothing: such a file is not Steam's.
+    std::wstring text = DecodeText(CP_UTF8, MB_ERR_INVALID_CHARS, bytes);
+    if (text.empty()) {
         return std::nullopt;
     }
-    std::wstring text(static_cast<std::size_t>(chars), L'\0');
-    MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes.data(), size, text.data(), chars);
     return text;
 }
 

@@ -1,14 +1,15 @@
 #include "ui/main_window_win32.h"
 
+#include "base/scoped_win32.h"
+#include "base/system_error_win32.h"
 #include "resources/resource_ids.h"
 #include "shell/file_dialog_win32.h"
 #include "shell/folder_browser_win32.h"
-#include "shell/system_error_win32.h"
+#include "ui/commands.h"
 #include "ui/dpi_win32.h"
 #include "ui/drop_win32.h"
 #include "ui/game_folder_win32.h"
 #include "ui/layout.h"
-#include "ui/commands.h"
 #include "ui/message_win32.h"
 #include "ui/tool_location.h"
 #include "ui/window_parts_win32.h"
@@ -26,14 +27,12 @@ HACCEL CreateAccelerators() {
 }
 
 SIZE MeasureText(HWND window, HFONT font, const wchar_t* text) {
-    HDC dc = GetDC(window);
-    HGDIOBJ previous = SelectObject(dc, font);
+    const ScopedWindowDC dc(window);
+    const ScopedSelection selected(dc.get(), font);
     SIZE extent{};
-    GetTextExtentPoint32W(dc, text, lstrlenW(text), &extent);
+    GetTextExtentPoint32W(dc.get(), text, lstrlenW(text), &extent);
     TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    SelectObject(dc, previous);
-    ReleaseDC(window, dc);
+    GetTextMetricsW(dc.get(), &metrics);
     return SIZE{extent.cx, metrics.tmHeight};
 }
 
@@ -62,12 +61,6 @@ MainWindow::~MainWindow() {
     if (window_ != nullptr) {
         DestroyWindow(window_);
     }
-    if (accelerators_ != nullptr) {
-        DestroyAcceleratorTable(accelerators_);
-    }
-    if (font_ != nullptr) {
-        DeleteObject(font_);
-    }
 }
 
 bool MainWindow::Create(std::wstring& failure) {
@@ -75,7 +68,7 @@ bool MainWindow::Create(std::wstring& failure) {
         failure = SystemErrorText(GetLastError());
         return false;
     }
-    accelerators_ = CreateAccelerators();
+    accelerators_.reset(CreateAccelerators());
     CreateWindowExW(kMainWindowExStyle, kMainWindowClass, kMainWindowCaption, kMainWindowStyle,
                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
                     CreateMenuBar(), instance_, this);
@@ -207,7 +200,7 @@ void MainWindow::OnDpiChanged(HWND window, int dpi, const RECT& suggested) {
 }
 
 void MainWindow::OnDropFiles(HWND window, HDROP drop) {
-    const ReceivedDrop received(drop);
+    const ScopedDrop received(drop);
     // While a message box or dialog of ours is open the window is disabled, and a drop that
     // reaches it anyway changes nothing: modal means modal.
     if (!IsWindowEnabled(window)) {
@@ -239,15 +232,13 @@ void MainWindow::OnNcDestroy(HWND window) {
 }
 
 void MainWindow::ApplyDpi(HWND window, int dpi) {
-    HFONT previous = font_;
-    font_ = CreateDialogFont(dpi);
+    const HFONT font = CreateDialogFont(dpi);
     for (const ControlSpec& entry : kControls) {
-        SendMessageW(GetDlgItem(window, entry.id), WM_SETFONT, reinterpret_cast<WPARAM>(font_),
+        SendMessageW(GetDlgItem(window, entry.id), WM_SETFONT, reinterpret_cast<WPARAM>(font),
                      FALSE);
     }
-    if (previous != nullptr) {
-        DeleteObject(previous);
-    }
+    // The controls leave the old font before it goes.
+    font_.reset(font);
     PlaceControls(window, dpi);
     FitClientArea(window, dpi);
     InvalidateRect(window, nullptr, TRUE);
@@ -257,7 +248,7 @@ void MainWindow::PlaceControls(HWND window, int dpi) {
     for (const ControlSpec& entry : kControls) {
         Rect place = ToPixels(entry.twips, dpi);
         if (entry.kind == ControlKind::Label) {
-            const SIZE text = MeasureText(window, font_, entry.caption);
+            const SIZE text = MeasureText(window, font_.get(), entry.caption);
             place = LabelPixels(entry, text.cx, text.cy, dpi);
         }
         MoveWindow(GetDlgItem(window, entry.id), place.left, place.top, place.width, place.height,

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "base/scoped_win32.h"
 #include "settings/file_owner_win32.h"
 #include "ui/drop.h"
 #include "launch/launcher_win32.h"
@@ -33,7 +34,7 @@ class MainWindow final : public MainView {
     void Show(int showCommand);
 
     HWND Handle() const { return window_; }
-    HACCEL Accelerators() const { return accelerators_; }
+    HACCEL Accelerators() const { return accelerators_.get(); }
 
     std::wstring ArchiveText() const override;
     void SetArchiveText(const std::wstring& text) override;
@@ -66,8 +67,8 @@ class MainWindow final : public MainView {
     SettingsFile& settings_;
     HWND window_ = nullptr;  // from WM_NCCREATE to WM_NCDESTROY
     bool created_ = false;   // CreateWindowExW gave the window back
-    HFONT font_ = nullptr;
-    HACCEL accelerators_ = nullptr;
+    ScopedFont font_;
+    ScopedAccelerators accelerators_;
     HWND focusBeforeDeactivation_ = nullptr;
     ProcessLauncher launcher_;
     Win32PathForms pathForms_;

@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "base/file_attributes_win32.h"
+#include "base/scoped_win32.h"
 #include "ui/start_paths.h"
 
 namespace tarvane {
@@ -12,21 +14,19 @@ namespace {
 // an empty one would come back from CommandLineToArgvW as the program's own path.
 std::vector<std::wstring> CommandLineWords() {
     int count = 0;
-    LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
-    if (words == nullptr) {
+    const ScopedLocalMemory<LPWSTR*> words(CommandLineToArgvW(GetCommandLineW(), &count));
+    if (!words.valid()) {
         return {};
     }
-    std::vector<std::wstring> split(words, words + count);
-    LocalFree(words);
-    return split;
+    return std::vector<std::wstring>(words.get(), words.get() + count);
 }
 
 std::optional<DroppedItem> ExistingItem(const std::wstring& argument) {
-    const DWORD attributes = GetFileAttributesW(argument.c_str());
-    if (argument.empty() || attributes == INVALID_FILE_ATTRIBUTES) {
+    const PathKind kind = KindOfPath(argument);
+    if (argument.empty() || kind == PathKind::Missing) {
         return std::nullopt;
     }
-    return DroppedItem{argument, (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0};
+    return DroppedItem{argument, kind == PathKind::Folder};
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include "ui/tool_location.h"
 
-#include "shell/decimal_text.h"
+#include "base/decimal_text.h"
 
 namespace tarvane {
 namespace {

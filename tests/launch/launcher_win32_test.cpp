@@ -7,10 +7,12 @@
 
 #include <vector>
 
+#include "base/ansi_code_page_win32.h"
+#include "base/system_error_win32.h"
 #include "settings/file_owner_win32.h"
 #include "settings/settings_win32.h"
-#include "shell/ansi_code_page_win32.h"
-#include "shell/system_error_win32.h"
+#include "support/fakes.h"
+#include "support/printable.h"
 #include "support/win32_files.h"
 #include "ui/extraction.h"
 #include "support/fakes.h"

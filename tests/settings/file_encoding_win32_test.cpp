@@ -8,10 +8,11 @@
 
 #include <vector>
 
+#include "base/ansi_code_page_win32.h"
 #include "settings/file_encoding.h"
 #include "settings/file_encoding_win32.h"
 #include "settings/settings_win32.h"
-#include "shell/ansi_code_page_win32.h"
+#include "support/printable.h"
 #include "support/scratch_settings_win32.h"
 #include "support/tarvane_process_win32.h"
 #include "support/win32_files.h"

@@ -4,12 +4,12 @@
 
 #include <windows.h>
 
+#include "base/system_error_win32.h"
 #include "settings/settings.h"
 #include "settings/settings_win32.h"
-#include "shell/system_error_win32.h"
+#include "support/printable.h"
 #include "support/scratch_settings_win32.h"
 #include "support/win32_files.h"
-#include "support/printable.h"
 
 namespace tarvane::testing {
 

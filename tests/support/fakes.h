@@ -140,8 +140,8 @@ class FakeSettings final : public SettingsFile {
         }
         return ProfileReading(*raw).substr(0, bufferChars - 1);
     }
-    ProfileWrite Write(const std::wstring& section, const std::wstring& key,
-                       const std::wstring& value) override {
+    Outcome Write(const std::wstring& section, const std::wstring& key,
+                  const std::wstring& value) override {
         log_.Add("Settings.Write", section + L"/" + key + L"=" + value);
         if (failReason_) {
             return {false, *failReason_};
@@ -152,7 +152,7 @@ class FakeSettings final : public SettingsFile {
         }
         return {true, L""};
     }
-    ProfileWrite Delete(const std::wstring& section, const std::wstring& key) override {
+    Outcome Delete(const std::wstring& section, const std::wstring& key) override {
         log_.Add("Settings.Delete", section + L"/" + key);
         values_.erase({section, key});
         return {true, L""};
@@ -289,7 +289,7 @@ class FakeLauncher final : public Launcher {
     // Every later start fails with the platform's words.
     void FailStarts(std::wstring reason) { failReason_ = std::move(reason); }
 
-    LaunchResult Start(const std::wstring& program, const std::wstring& commandLine) override {
+    Outcome Start(const std::wstring& program, const std::wstring& commandLine) override {
         log_.Add("Launcher.Start", program);
         started.push_back({program, commandLine});
         if (failReason_) {

@@ -3,7 +3,7 @@
 #include <iostream>
 #include <stdexcept>
 
-#include "shell/system_error_win32.h"
+#include "base/system_error_win32.h"
 #include "support/utf8_win32.h"
 
 namespace tarvane::testing {

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "shell/system_error_win32.h"
+#include "base/system_error_win32.h"
 #include "support/process_start_win32.h"
 #include "support/win32_files.h"
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "shell/decimal_text.h"
+#include "base/decimal_text.h"
 
 TEST_CASE("Whole numbers are written out in plain digits, up to the largest error code") {
     CHECK(tarvane::DecimalText(0) == L"0");

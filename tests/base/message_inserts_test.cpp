@@ -2,7 +2,7 @@
 // others, and never a % insert left for the user to read.
 #include <catch2/catch.hpp>
 
-#include "shell/message_inserts.h"
+#include "base/message_inserts.h"
 #include "support/printable.h"
 
 namespace tarvane::testing {

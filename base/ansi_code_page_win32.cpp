@@ -1,4 +1,4 @@
-#include "shell/ansi_code_page_win32.h"
+#include "base/ansi_code_page_win32.h"
 
 #include <windows.h>
 

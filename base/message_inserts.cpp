@@ -1,4 +1,4 @@
-#include "shell/message_inserts.h"
+#include "base/message_inserts.h"
 
 namespace tarvane {
 namespace {

@@ -1,0 +1,43 @@
+#include "base/late_functions_win32.h"
+
+namespace tarvane {
+namespace {
+
+void* Lookup(HMODULE library, const char* name) {
+    return reinterpret_cast<void*>(GetProcAddress(library, name));
+}
+
+// user32 is loaded in every program with a window.
+void* User32Lookup(const char* name) { return Lookup(GetModuleHandleW(L"user32.dll"), name); }
+
+}  // namespace
+
+GetDpiForWindowFunction FindGetDpiForWindow() {
+    return reinterpret_cast<GetDpiForWindowFunction>(User32Lookup("GetDpiForWindow"));
+}
+
+AdjustWindowRectExForDpiFunction FindAdjustWindowRectExForDpi() {
+    return reinterpret_cast<AdjustWindowRectExForDpiFunction>(
+        User32Lookup("AdjustWindowRectExForDpi"));
+}
+
+ChangeWindowMessageFilterExFunction FindChangeWindowMessageFilterEx() {
+    return reinterpret_cast<ChangeWindowMessageFilterExFunction>(
+        User32Lookup("ChangeWindowMessageFilterEx"));
+}
+
+ChangeWindowMessageFilterFunction FindChangeWindowMessageFilter() {
+    return reinterpret_cast<ChangeWindowMessageFilterFunction>(
+        User32Lookup("ChangeWindowMessageFilter"));
+}
+
+GetOpenFileNameFunction FindGetOpenFileName() {
+    // Loading a library that is loaded already only hands back its handle.
+    const HMODULE library = LoadLibraryW(L"comdlg32.dll");
+    if (library == nullptr) {
+        return nullptr;
+    }
+    return reinterpret_cast<GetOpenFileNameFunction>(Lookup(library, "GetOpenFileNameW"));
+}
+
+}  // namespace tarvane

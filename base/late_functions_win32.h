@@ -1,0 +1,34 @@
+#pragma once
+#include <windows.h>
+#include <commdlg.h>
+
+namespace tarvane {
+
+// Every function that the program looks up at run time instead of importing it, and why. A
+// function newer than the oldest Windows the program runs on is looked up so that the program
+// still starts there; each of these gives null where the system has no such function.
+
+// Windows 10 (version 1607) and later: the DPI of one window, which may differ from the screen's.
+using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+GetDpiForWindowFunction FindGetDpiForWindow();
+
+// Windows 10 (version 1607) and later: a window's frame at a given DPI.
+using AdjustWindowRectExForDpiFunction = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+AdjustWindowRectExForDpiFunction FindAdjustWindowRectExForDpi();
+
+// Windows 7 and later: lets one window take a message from less privileged programs.
+using ChangeWindowMessageFilterExFunction = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
+ChangeWindowMessageFilterExFunction FindChangeWindowMessageFilterEx();
+
+// Windows Vista: the same for the whole process.
+using ChangeWindowMessageFilterFunction = BOOL(WINAPI*)(UINT, DWORD);
+ChangeWindowMessageFilterFunction FindChangeWindowMessageFilter();
+
+// Every Windows has the open-file dialog, but its library is loaded on first use: most starts
+// never open a dialog, and loading it at start-up costs megabytes of memory and part of the
+// start-up time. It is one of the system's known DLLs, so the name always means the system's own
+// copy; once loaded it stays loaded.
+using GetOpenFileNameFunction = BOOL(WINAPI*)(OPENFILENAMEW*);
+GetOpenFileNameFunction FindGetOpenFileName();
+
+}  // namespace tarvane
