@@ -1,6 +1,7 @@
 #pragma once
-// What the main window's actions work with. The Win32 window provides the real pieces; the unit
-// tests provide fakes, so every action can be checked without a window.
+// What the main window's actions work with: the boxes, the dialogs, the settings file and the
+// platform's services, each through an interface. The actions hold the program's rules and no
+// window code; the Win32 window provides the real pieces.
 #include <string>
 
 #include "launch/launcher.h"

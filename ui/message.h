@@ -1,7 +1,7 @@
 #pragma once
 // The program talks to its user through modal message boxes only. The portable actions describe
-// each box with a Message and hand it to a MessageBoxes implementation: the real one shows a
-// Win32 message box, the tests record what would have been shown.
+// each box with a Message (text, title, buttons, icon) and hand it to MessageBoxes, which the
+// window implements with a Win32 message box owned by itself.
 #include <string>
 
 namespace tarvane {

@@ -1,14 +1,14 @@
 #pragma once
 // What frmMain is made of, apart from its behaviour: its window style, its controls' classes, its
-// menu bar and its font. The window builds itself from these, and so does any program that must
-// show the very same window (the start-up benchmark's baseline).
+// menu bar and its font. The window builds itself from these, and so can any other program that
+// must show the very same window.
 #include <windows.h>
 
 #include "ui/window_description.h"
 
 namespace tarvane {
 
-// The main window's class, by which other programs (and the tests) find it.
+// The main window's class, by which other programs find it.
 inline constexpr wchar_t kMainWindowClass[] = L"TarvaneMainWindow";
 inline constexpr wchar_t kMainWindowCaption[] = L"CoH Tarvane converter by Zembrith";
 // A fixed single border with the system menu and Close only: no sizing, no minimize or maximize.

@@ -1,5 +1,8 @@
-// The routing of each button and menu command of the window to its action.
+// The routing of each button and menu command of the window to its action, by identifiers that
+// never collide.
 #include <catch2/catch.hpp>
+
+#include <set>
 
 #include "support/fakes.h"
 #include "ui/help.h"
@@ -11,6 +14,22 @@ namespace {
 // The identifiers the dialog manager sends for Enter and Esc.
 constexpr int kIdOk = 1;
 constexpr int kIdCancel = 2;
+
+TEST_CASE("Command identifiers are unique and clear of Enter's and Esc's") {
+    std::set<int> ids{kIdOk, kIdCancel};
+    std::size_t count = 2;
+    for (const ControlSpec& control : kControls) {
+        ids.insert(control.id);
+        ++count;
+    }
+    for (const MenuSpec& menu : kMenuBar) {
+        for (int i = 0; i < menu.itemCount; ++i) {
+            ids.insert(menu.items[i].id);
+            ++count;
+        }
+    }
+    CHECK(ids.size() == count);
+}
 
 TEST_CASE("Each button and menu command runs its own action") {
     struct Case {

@@ -1,8 +1,6 @@
-// What the main window consists of: its controls in tab order, its menu bar, and identifiers that
-// never collide.
+// What the main window consists of: its controls in tab order and its menu bar.
 #include <catch2/catch.hpp>
 
-#include <set>
 #include <string>
 #include <vector>
 
@@ -11,10 +9,6 @@
 
 namespace tarvane::testing {
 namespace {
-
-// The identifiers the dialog manager sends for Enter and Esc.
-constexpr int kIdOk = 1;
-constexpr int kIdCancel = 2;
 
 TEST_CASE("The controls carry their kinds and captions, in tab order") {
     struct Shown {
@@ -69,22 +63,6 @@ TEST_CASE("The menu bar holds three menus with their items, access keys and F1")
                      {L"&Help", L"How do i use this?\tF1", kMnuHelpHow},
                      {L"&Help", L"About", kMnuHelpAbout},
                  });
-}
-
-TEST_CASE("Command identifiers are unique and clear of Enter's and Esc's") {
-    std::set<int> ids{kIdOk, kIdCancel};
-    std::size_t count = 2;
-    for (const ControlSpec& control : kControls) {
-        ids.insert(control.id);
-        ++count;
-    }
-    for (const MenuSpec& menu : kMenuBar) {
-        for (int i = 0; i < menu.itemCount; ++i) {
-            ids.insert(menu.items[i].id);
-            ++count;
-        }
-    }
-    CHECK(ids.size() == count);
 }
 
 }  // namespace
