@@ -36,6 +36,14 @@ SIZE MeasureText(HWND window, HFONT font, const wchar_t* text) {
     return SIZE{extent.cx, metrics.tmHeight};
 }
 
+// Why the window could not be made. A control refused by Windows or a hook often leaves no
+// error code behind, and "error 0" would tell the user nothing.
+std::wstring CreationFailure() {
+    const DWORD error = GetLastError();
+    return error != ERROR_SUCCESS ? SystemErrorText(error)
+                                  : L"Windows did not create the window or one of its controls.";
+}
+
 bool RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
@@ -65,7 +73,7 @@ MainWindow::~MainWindow() {
 
 bool MainWindow::Create(std::wstring& failure) {
     if (!RegisterWindowClass(instance_, &MainWindow::WindowProc)) {
-        failure = SystemErrorText(GetLastError());
+        failure = CreationFailure();
         return false;
     }
     accelerators_.reset(CreateAccelerators());
@@ -73,11 +81,7 @@ bool MainWindow::Create(std::wstring& failure) {
                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
                     CreateMenuBar(), instance_, this);
     if (window_ == nullptr) {
-        // A control refused by Windows or a hook often leaves no error code behind.
-        const DWORD error = GetLastError();
-        failure = error != ERROR_SUCCESS
-                      ? SystemErrorText(error)
-                      : L"Windows did not create the window or one of its controls.";
+        failure = CreationFailure();
         return false;
     }
     created_ = true;
