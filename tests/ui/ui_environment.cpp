@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "base/scoped_win32.h"
 #include "startup/ini_location_win32.h"
 #include "support/win32_files.h"
 #include "support/window_driving_win32.h"
@@ -13,16 +14,16 @@ constexpr wchar_t kDesktopKey[] = L"Control Panel\\Desktop";
 constexpr wchar_t kLogPixels[] = L"LogPixels";
 
 std::optional<DWORD> LogPixels() {
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, kDesktopKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) {
+    ScopedRegistryKey key;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kDesktopKey, 0, KEY_QUERY_VALUE, key.receive()) !=
+        ERROR_SUCCESS) {
         return std::nullopt;
     }
     DWORD type = 0;
     DWORD dpi = 0;
     DWORD size = sizeof(dpi);
-    const LONG read =
-        RegQueryValueExW(key, kLogPixels, nullptr, &type, reinterpret_cast<BYTE*>(&dpi), &size);
-    RegCloseKey(key);
+    const LONG read = RegQueryValueExW(key.get(), kLogPixels, nullptr, &type,
+                                       reinterpret_cast<BYTE*>(&dpi), &size);
     if (read != ERROR_SUCCESS || type != REG_DWORD) {
         return std::nullopt;
     }
@@ -30,53 +31,51 @@ std::optional<DWORD> LogPixels() {
 }
 
 void SetLogPixels(const std::optional<DWORD>& dpi) {
-    HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, kDesktopKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
-                        nullptr) != ERROR_SUCCESS) {
+    ScopedRegistryKey key;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, kDesktopKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                        key.receive(), nullptr) != ERROR_SUCCESS) {
         FailDriving(L"cannot open the display settings");
     }
     if (dpi) {
-        RegSetValueExW(key, kLogPixels, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&*dpi),
+        RegSetValueExW(key.get(), kLogPixels, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&*dpi),
                        sizeof(DWORD));
     } else {
-        RegDeleteValueW(key, kLogPixels);
+        RegDeleteValueW(key.get(), kLogPixels);
     }
-    RegCloseKey(key);
 }
 
 constexpr wchar_t kGameKey[] = L"SOFTWARE\\THQ\\Company of Heroes";
 
 // Opens a key of HKEY_LOCAL_MACHINE's 32-bit view, where a 32-bit installer writes.
-HKEY MachineKey32(const wchar_t* path, REGSAM access) {
-    HKEY key = nullptr;
-    RegOpenKeyExW(HKEY_LOCAL_MACHINE, path, 0, access | KEY_WOW64_32KEY, &key);
+ScopedRegistryKey MachineKey32(const wchar_t* path, REGSAM access) {
+    ScopedRegistryKey key;
+    RegOpenKeyExW(HKEY_LOCAL_MACHINE, path, 0, access | KEY_WOW64_32KEY, key.receive());
     return key;
 }
 
 }  // namespace
 
 RecordedGameFolder::RecordedGameFolder(const std::wstring& folder) {
-    if (HKEY company = MachineKey32(L"SOFTWARE\\THQ", KEY_QUERY_VALUE)) {
-        RegCloseKey(company);
+    if (MachineKey32(L"SOFTWARE\\THQ", KEY_QUERY_VALUE).valid()) {
         FailDriving(L"the test system already has a record of the game");
     }
-    HKEY game = nullptr;
+    ScopedRegistryKey game;
     if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, kGameKey, 0, nullptr, 0,
-                        KEY_SET_VALUE | KEY_WOW64_32KEY, nullptr, &game,
+                        KEY_SET_VALUE | KEY_WOW64_32KEY, nullptr, game.receive(),
                         nullptr) != ERROR_SUCCESS) {
         FailDriving(L"cannot make the game's registry key");
     }
-    RegSetValueExW(game, L"InstallDir", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
+    RegSetValueExW(game.get(), L"InstallDir", 0, REG_SZ,
+                   reinterpret_cast<const BYTE*>(folder.c_str()),
                    static_cast<DWORD>((folder.size() + 1) * sizeof(wchar_t)));
-    RegCloseKey(game);
 }
 
 RecordedGameFolder::~RecordedGameFolder() {
     for (const auto& [parent, child] :
          {std::pair{L"SOFTWARE\\THQ", L"Company of Heroes"}, std::pair{L"SOFTWARE", L"THQ"}}) {
-        if (HKEY key = MachineKey32(parent, DELETE | KEY_ENUMERATE_SUB_KEYS)) {
-            RegDeleteKeyW(key, child);
-            RegCloseKey(key);
+        const ScopedRegistryKey key = MachineKey32(parent, DELETE | KEY_ENUMERATE_SUB_KEYS);
+        if (key.valid()) {
+            RegDeleteKeyW(key.get(), child);
         }
     }
 }
