@@ -8,6 +8,7 @@
 set -euo pipefail
 
 prefix=$(realpath -m "$1")
+build_folder=$(realpath -m "$(dirname "$0")/../build")
 shift
 use_user_display=false
 if [ "${1:-}" = "--display-from-user" ]; then
@@ -46,7 +47,19 @@ start_private_display() {
 }
 
 make_prefix() {
-    [ -f "$WINEPREFIX/system.reg" ] && return 0
+    if [ -f "$WINEPREFIX/system.reg" ]; then
+        [ -d "$WINEPREFIX/drive_c/windows/syswow64" ] && return 0
+        # Made before the 32-bit Wine was installed, it cannot run the 32-bit exe. One of the
+        # project's own prefixes is made anew; a prefix of the user's (the game's, say) is never
+        # deleted, only used as it is.
+        case "$WINEPREFIX/" in
+        "$build_folder"/*) rm -rf "$WINEPREFIX" ;;
+        *)
+            echo "note: $WINEPREFIX has no 32-bit part; only 64-bit programs run in it" >&2
+            return 0
+            ;;
+        esac
+    fi
     mkdir -p "$WINEPREFIX"
     wineboot -i >/dev/null 2>&1
     wineserver -w

@@ -1,4 +1,4 @@
-# Checks of what is shipped, run natively (the 32-bit build has no emulator): Tarvane.exe's import
+# Checks of what is shipped, read from the files natively (objdump, zip): Tarvane.exe's import
 # table against the reviewed lists, and, in the release target's build, the release packages.
 if(NOT WIN32 OR NOT TARVANE_OBJDUMP)
     return()

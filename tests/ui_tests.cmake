@@ -18,6 +18,10 @@ add_library(drop_poster SHARED ui/drop_poster.cpp)
 target_include_directories(drop_poster PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 set_target_properties(drop_poster PROPERTIES PREFIX "")
 tarvane_compile_options(drop_poster)
+# The driver looks PostDrop up by its plain name; i686 decorates a WINAPI export as PostDrop@4.
+if(MINGW)
+    target_link_options(drop_poster PRIVATE -Wl,--kill-at)
+endif()
 # The driver starts these two from the build folder, and loads drop_poster.dll from there.
 add_dependencies(ui_tests Tarvane fake_archive_tool drop_poster)
 add_test(NAME ui_tests COMMAND ui_tests)

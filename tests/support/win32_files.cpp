@@ -6,6 +6,7 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "support/running_programs_win32.h"
 #include "support/window_driving_win32.h"
 
 namespace tarvane::testing {
@@ -28,6 +29,24 @@ std::wstring FieldValue(const std::string& line, const std::string& prefix) {
     return FromUtf8(line.substr(prefix.size()));
 }
 
+std::wstring WithBackslash(const std::wstring& folder) {
+    return folder.empty() || folder.back() == L'\\' ? folder : folder + L'\\';
+}
+
+void RemoveContents(const std::wstring& folder) {
+    for (const std::wstring& name : EntriesIn(folder)) {
+        const std::wstring path = folder + name;
+        const DWORD attributes = GetFileAttributesW(path.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+            RemoveContents(path + L'\\');
+            RemoveDirectoryW(path.c_str());
+        } else if (attributes != INVALID_FILE_ATTRIBUTES) {
+            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileW(path.c_str());
+        }
+    }
+}
+
 }  // namespace
 
 std::wstring BuildFolder() {
@@ -40,6 +59,7 @@ std::wstring FreshFolder(const std::wstring& name) {
     std::wstring temp(MAX_PATH, L'\0');
     temp.resize(GetTempPathW(MAX_PATH, temp.data()));
     const std::wstring folder = temp + L"tarvane-tests\\" + name + L"\\";
+    RequireNothingRunsFrom(folder);
     RemoveTree(folder);
     CreateFolders(folder);
     return folder;
@@ -62,10 +82,11 @@ std::vector<std::wstring> EntriesIn(const std::wstring& folder) {
 }
 
 void RemoveTree(const std::wstring& folder) {
-    const std::wstring base = folder.empty() || folder.back() == L'\\' ? folder : folder + L'\\';
-    for (const std::wstring& name : EntriesIn(base)) {
-        RemoveEntry(base + name);
-    }
+    const std::wstring base = WithBackslash(folder);
+    // What still runs from the folder would keep its files; called from destructors, this only
+    // waits, and the next step that needs the folder fresh names what holds it.
+    WaitUntilNothingRunsFrom(base, kWaitMs);
+    RemoveContents(base);
     RemoveDirectoryW(base.c_str());
 }
 
@@ -113,11 +134,14 @@ void WriteWholeFile(const std::wstring& path, const std::string& bytes) {
 
 void InstallFakeTool(const std::wstring& folder, const std::wstring& name, ToolEntry entry) {
     CreateFolders(folder);
+    // An earlier run of the tool holds its file until it ends.
+    RequireNothingRunsFrom(folder + name);
     const std::wstring source =
         BuildFolder() +
         (entry == ToolEntry::Ansi ? L"fake_ansi_archive_tool.exe" : L"fake_archive_tool.exe");
     if (!CopyFileW(source.c_str(), (folder + name).c_str(), FALSE)) {
-        throw std::runtime_error("cannot copy the fake archive tool to " + ToUtf8(folder + name));
+        throw std::runtime_error("cannot copy the fake archive tool to " + ToUtf8(folder + name) +
+                                 " (error " + std::to_string(GetLastError()) + ")");
     }
     DeleteFileW((folder + kToolLogName).c_str());
 }

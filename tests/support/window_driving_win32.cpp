@@ -21,6 +21,11 @@ INPUT KeyInput(WORD key, bool release) {
     return input;
 }
 
+BOOL CALLBACK AddToList(HWND child, LPARAM list) {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+    return TRUE;
+}
+
 }  // namespace
 
 [[noreturn]] void FailDriving(const std::wstring& reason) {
@@ -64,13 +69,7 @@ RECT RectInParent(HWND child) {
 
 std::vector<HWND> ChildWindows(HWND parent) {
     std::vector<HWND> found;
-    EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM list) {
-            reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumChildWindows(parent, AddToList, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 

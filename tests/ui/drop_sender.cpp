@@ -67,6 +67,9 @@ LPTHREAD_START_ROUTINE RemoteFunction(DWORD processId, const wchar_t* dll, const
         FailDriving(std::wstring(L"no ") + dll + L" in the program");
     }
     const auto* function = reinterpret_cast<BYTE*>(GetProcAddress(local, name));
+    if (function == nullptr) {
+        FailDriving(std::wstring(L"no function ") + FromUtf8(name) + L" in " + dll);
+    }
     return reinterpret_cast<LPTHREAD_START_ROUTINE>(remote +
                                                     (function - reinterpret_cast<BYTE*>(local)));
 }
