@@ -95,23 +95,59 @@ HWND TarvaneProcess::Focus() const {
     return GetGUIThreadInfo(process_.dwThreadId, &info) ? info.hwndFocus : nullptr;
 }
 
-void TarvaneProcess::TabTo(HWND control) const {
-    const std::size_t controls = ChildWindows(GetAncestor(control, GA_ROOT)).size();
-    for (std::size_t presses = 0; Focus() != control; ++presses) {
-        if (presses == controls) {
-            FailDriving(L"Tab never reaches the control \"" + WindowText(control) + L"\"");
-        }
-        PressKey(VK_TAB);
-        WaitUntil([&] { return Focus() == control; }, 500);
+void TarvaneProcess::WaitForFocus(HWND control) const {
+    if (!WaitUntil([&] { return Focus() == control; })) {
+        FailDriving(L"the focus never comes to " + DescribeControl(control) + L"; " +
+                    DescribeInput());
     }
 }
 
+void TarvaneProcess::TabTo(HWND control) const {
+    HWND window = GetAncestor(control, GA_ROOT);
+    BringToFront(window);
+    const std::size_t controls = ChildWindows(window).size();
+    for (std::size_t presses = 0; Focus() != control; ++presses) {
+        if (presses == controls) {
+            FailDriving(L"Tab never reaches " + DescribeControl(control) + L"; " + DescribeInput());
+        }
+        // One press at a time, each seen to move the focus before the next: a press that the
+        // program has not taken yet would move the focus on after the check.
+        HWND before = Focus();
+        PressKey(VK_TAB);
+        if (!WaitUntil([&] { return Focus() != before; })) {
+            FailDriving(L"Tab does not move the focus on to " + DescribeControl(control) + L"; " +
+                        DescribeInput());
+        }
+    }
+}
+
+std::wstring TarvaneProcess::DescribeInput() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    GetGUIThreadInfo(process_.dwThreadId, &info);
+    return L"the focus is on " + DescribeControl(info.hwndFocus) +
+           L", the program's active window is " + DescribeControl(info.hwndActive) +
+           L", in front is " + DescribeControl(GetForegroundWindow());
+}
+
+// In front is not enough: a window that the system has just put in front takes the focus back
+// while it handles its activation, and a key pressed before then may land on the control that
+// had the focus before, or on none. Keys go in once the program has made the window active and
+// put the focus inside it.
 void TarvaneProcess::BringToFront(HWND window) const {
-    if (!WaitUntil([&] {
+    const bool ready = WaitUntil([&] {
+        if (GetForegroundWindow() != window) {
             SetForegroundWindow(window);
-            return GetForegroundWindow() == window;
-        })) {
-        FailDriving(L"cannot bring \"" + WindowText(window) + L"\" to the foreground");
+            return false;
+        }
+        GUITHREADINFO info{};
+        info.cbSize = sizeof(info);
+        return GetGUIThreadInfo(process_.dwThreadId, &info) && info.hwndActive == window &&
+               (info.hwndFocus == window || IsChild(window, info.hwndFocus));
+    });
+    if (!ready) {
+        FailDriving(L"cannot bring " + DescribeControl(window) +
+                    L" to the front with the focus in it; " + DescribeInput());
     }
 }
 

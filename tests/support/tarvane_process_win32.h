@@ -40,8 +40,12 @@ class TarvaneProcess {
 
     // The control of the program that has the keyboard focus.
     HWND Focus() const;
+    // Waits until the control has the focus; throws, saying where the focus is, when it never does.
+    void WaitForFocus(HWND control) const;
     // Presses Tab until the control has the focus, as often as there are controls at most.
     void TabTo(HWND control) const;
+    // Which window of the program has the focus and which window is in front, for failures.
+    std::wstring DescribeInput() const;
     // Makes a window of the program the foreground window, so that keyboard input reaches it.
     void BringToFront(HWND window) const;
 

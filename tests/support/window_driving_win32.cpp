@@ -87,6 +87,19 @@ std::wstring DescribeWindows(const std::vector<HWND>& windows) {
     return described;
 }
 
+std::wstring DescribeControl(HWND window) {
+    if (window == nullptr) {
+        return L"no window";
+    }
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    const bool child = (GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) != 0;
+    return L"[" + ClassNameOf(window) +
+           (child ? L" " + std::to_wstring(GetDlgCtrlID(window))
+                  : L" \"" + WindowText(window) + L"\"") +
+           L" of process " + std::to_wstring(processId) + L"]";
+}
+
 std::vector<std::wstring> ChildTexts(HWND dialog, const wchar_t* className) {
     std::vector<std::wstring> texts;
     for (HWND child : ChildWindows(dialog)) {
@@ -232,8 +245,6 @@ void PressKey(WORD key, std::initializer_list<WORD> modifiers) {
         inputs.push_back(KeyInput(*modifier, true));
     }
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-    // Let the keys reach the program's queue before anything else happens.
-    Sleep(50);
 }
 
 void SeeRealPixels() {

@@ -31,6 +31,9 @@ std::vector<HWND> ChildWindows(HWND parent);
 std::wstring WithoutAccessKeys(std::wstring caption);
 // Class, caption and visibility of each window, for failure messages.
 std::wstring DescribeWindows(const std::vector<HWND>& windows);
+// One window by what identifies it whatever it holds: its class, its control id when it is a
+// child, its caption when it is not, and its process; "no window" for null.
+std::wstring DescribeControl(HWND window);
 
 // The texts of the dialog's child windows of one class, in window order.
 std::vector<std::wstring> ChildTexts(HWND dialog, const wchar_t* className);

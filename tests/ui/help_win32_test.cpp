@@ -36,7 +36,7 @@ TEST_CASE("F1 shows the usage text from anywhere in the window", "[ui][help][key
         CHECK(box.icon == BoxIcon::Information);
         Answer(box.handle, L"OK");
         // The focus comes back where it was.
-        CHECK(WaitUntil([&] { return started.program.Focus() == started.Control(place); }));
+        started.program.WaitForFocus(started.Control(place));
     }
 }
 

@@ -173,13 +173,13 @@ TEST_CASE("The focus starts in the archive box and Tab runs through the controls
         CAPTURE(step);
         PressKey(VK_TAB);
         HWND expected = started.Control(kTabOrder[step % kTabOrder.size()]);
-        CHECK(WaitUntil([&] { return started.program.Focus() == expected; }, 2000));
+        CHECK(WaitUntil([&] { return started.program.Focus() == expected; }));
     }
     for (std::size_t step = 1; step <= kTabOrder.size(); ++step) {
         CAPTURE(step);
         PressKey(VK_TAB, {VK_SHIFT});
         HWND expected = started.Control(kTabOrder[(kTabOrder.size() - step) % kTabOrder.size()]);
-        CHECK(WaitUntil([&] { return started.program.Focus() == expected; }, 2000));
+        CHECK(WaitUntil([&] { return started.program.Focus() == expected; }));
     }
 }
 
