@@ -31,9 +31,11 @@ std::wstring RandomHex() {
     return hex;
 }
 
+TemporaryNameSource temporaryNames = RandomHex;
+
 HANDLE CreateTemporary(const std::wstring& path, std::wstring& temporary) {
     for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
-        const std::wstring random = RandomHex();
+        const std::wstring random = temporaryNames();
         if (random.empty()) {
             SetLastError(ERROR_GEN_FAILURE);
             return INVALID_HANDLE_VALUE;
@@ -72,6 +74,12 @@ DWORD WriteTemporary(HANDLE file, std::string_view bytes, const KeptFromOld* kep
 }
 
 }  // namespace
+
+TemporaryNameSource SetTemporaryNameSource(TemporaryNameSource source) {
+    const TemporaryNameSource previous = temporaryNames;
+    temporaryNames = source;
+    return previous;
+}
 
 HANDLE OpenSharedToRead(const std::wstring& path, DWORD access) {
     return CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,

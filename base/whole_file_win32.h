@@ -39,6 +39,11 @@ struct KeptFromOld {
 // What the write does when a file of that name exists by the time the new one is put in place.
 enum class OnExisting { Fail, Replace };
 
+// Where the part of each temporary name that makes it unique comes from: random by default,
+// replaceable by names known beforehand. Returns the source it replaces.
+using TemporaryNameSource = std::wstring (*)();
+TemporaryNameSource SetTemporaryNameSource(TemporaryNameSource source);
+
 // Writes a whole file in one step. The content goes to a file of this process's own beside it,
 // made new under a random name (never one that someone else made there first, whose owner and
 // permissions it would keep), and one rename puts it in place: nobody ever sees the file half

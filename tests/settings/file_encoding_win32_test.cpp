@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/ansi_code_page_win32.h"
+#include "base/whole_file_win32.h"
 #include "settings/file_encoding.h"
 #include "settings/file_encoding_win32.h"
 #include "settings/settings_win32.h"
@@ -69,6 +70,21 @@ void SetDacl(const std::wstring& path, const wchar_t* dacl) {
     LocalFree(descriptor);
     REQUIRE(set);
 }
+
+// While this lives, the writes' temporary names are known beforehand: "<file>.0.tmp" first, then
+// "<file>.1.tmp" and on.
+class CountedTemporaryNames {
+  public:
+    CountedTemporaryNames() : previous_(SetTemporaryNameSource(Next)) { count_ = 0; }
+    ~CountedTemporaryNames() { SetTemporaryNameSource(previous_); }
+    CountedTemporaryNames(const CountedTemporaryNames&) = delete;
+    CountedTemporaryNames& operator=(const CountedTemporaryNames&) = delete;
+
+  private:
+    static std::wstring Next() { return std::to_wstring(count_++); }
+    static inline int count_ = 0;
+    const TemporaryNameSource previous_;
+};
 
 unsigned long ExitCodeOf(const TarvaneProcess& tool) {
     REQUIRE(tool.WaitForExit(30000));
@@ -180,9 +196,9 @@ TEST_CASE("A conversion makes its own new temporary file and keeps the file's at
           "[settings]") {
     ScratchSettings settings(L"temporary");
     WriteWholeFile(settings.path, AnsiBytes(kOlderFile));
-    SECTION("a file of the old temporary name is left alone") {
-        const std::wstring planted =
-            settings.path + L"." + std::to_wstring(GetCurrentProcessId()) + L".tmp";
+    SECTION("a file that someone made at the temporary name first is left alone") {
+        const CountedTemporaryNames names;
+        const std::wstring planted = settings.path + L".0.tmp";
         WriteWholeFile(planted, "junk");
         REQUIRE(settings.Write(kCyrillicTool).ok());
         CHECK(ReadWholeFile(planted) == "junk");

@@ -39,6 +39,12 @@ TEST_CASE("Only a settings file owned by another user brings the question") {
             false},
         Row{"owner unreadable, as on FAT", std::nullopt, false},
         Row{"another user", FileOwnership{kOther, L"PC\\Mallory", kMe}, true},
+        // Groups that take in ordinary users: any one of them may have named the tool.
+        Row{"Users", FileOwnership{L"S-1-5-32-545", L"BUILTIN\\Users", kMe}, true},
+        Row{"Guests", FileOwnership{L"S-1-5-32-546", L"BUILTIN\\Guests", kMe}, true},
+        Row{"Everyone", FileOwnership{L"S-1-1-0", L"Everyone", kMe}, true},
+        Row{"Authenticated Users",
+            FileOwnership{L"S-1-5-11", L"NT AUTHORITY\\Authenticated Users", kMe}, true},
         Row{"the current user unreadable", FileOwnership{kMe, L"PC\\Me", L""}, true});
     CAPTURE(row.name);
     PressWithOwner window(row.owner);
