@@ -116,6 +116,12 @@ function(tarvane_add_app target componentFile)
                                ${TARVANE_VERSION_DIR})
     set_property(SOURCE ${PROJECT_SOURCE_DIR}/resources/tarvane.rc APPEND PROPERTY
                  OBJECT_DEPENDS ${TARVANE_VERSION_DIR}/tarvane.manifest)
+    if(componentFile AND CMAKE_SIZEOF_VOID_P EQUAL 8)
+        # The component is a 32-bit one, for 32-bit programs, which on 64-bit Windows look for it
+        # in SysWOW64; a 64-bit program's system folder is the 64-bit System32, where none does.
+        message(FATAL_ERROR "Only the 32-bit build carries the common-dialog component: "
+                            "configure the win32 preset with TARVANE_COMPONENT_FILE instead")
+    endif()
     if(componentFile)
         set(folder ${CMAKE_BINARY_DIR}/component-${target})
         configure_file(${componentFile} ${folder}/component.bin COPYONLY)

@@ -8,21 +8,26 @@ function(tarvane_add_integration_test target)
     add_test(NAME ${target} COMMAND ${target})
 endfunction()
 
-# A stand-in for the common-dialog component: 140,288 bytes of recognisable text, long enough that
-# a copy cut short or shifted does not compare equal. The tests read it back from the build folder.
-set(test_component_file ${CMAKE_BINARY_DIR}/test-component.bin)
-set(test_component_bytes 140288)
-set(test_component_unit
-    "Tarvane test component, not Microsoft's COMDLG32.OCX: any byte moved or lost shows here. 0123456789")
-string(LENGTH "${test_component_unit}" unit_length)
-math(EXPR unit_count "${test_component_bytes} / ${unit_length} + 1")
-string(REPEAT "${test_component_unit}" ${unit_count} test_component_block)
-string(SUBSTRING "${test_component_block}" 0 ${test_component_bytes} test_component_block)
-# Written only when it changes, so the program that embeds it is not rebuilt on every configure.
-file(CONFIGURE OUTPUT ${test_component_file} CONTENT "${test_component_block}" @ONLY)
+# Only the 32-bit build carries the common-dialog component, so only its tests install one.
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    # A stand-in for the common-dialog component: 140,288 bytes of recognisable text, long enough
+    # that a copy cut short or shifted does not compare equal. The tests read it back from the
+    # build folder.
+    set(test_component_file ${CMAKE_BINARY_DIR}/test-component.bin)
+    set(test_component_bytes 140288)
+    set(test_component_unit
+        "Tarvane test component, not Microsoft's COMDLG32.OCX: any byte moved or lost shows here. 0123456789")
+    string(LENGTH "${test_component_unit}" unit_length)
+    math(EXPR unit_count "${test_component_bytes} / ${unit_length} + 1")
+    string(REPEAT "${test_component_unit}" ${unit_count} test_component_block)
+    string(SUBSTRING "${test_component_block}" 0 ${test_component_bytes} test_component_block)
+    # Written only when it changes, so the program that embeds it is not rebuilt at each configure.
+    file(CONFIGURE OUTPUT ${test_component_file} CONTENT "${test_component_block}" @ONLY)
 
-# The program as shipped, but carrying the stand-in component.
-tarvane_add_app(TarvaneWithComponent ${test_component_file})
+    # The program as shipped, but carrying the stand-in component.
+    tarvane_add_app(TarvaneWithComponent ${test_component_file})
+    set(componentBuild TarvaneWithComponent)
+endif()
 
 tarvane_add_integration_test(integration_startup_settings
     settings/file_encoding_win32_test.cpp
@@ -30,7 +35,10 @@ tarvane_add_integration_test(integration_startup_settings
     startup/component_win32_test.cpp
     startup/special_folder_win32_test.cpp
 )
-add_dependencies(integration_startup_settings Tarvane TarvaneWithComponent settings_store_tool)
+add_dependencies(integration_startup_settings Tarvane ${componentBuild} settings_store_tool)
+if(componentBuild)
+    target_compile_definitions(integration_startup_settings PRIVATE TARVANE_TEST_COMPONENT)
+endif()
 
 # A second copy of the settings code in a process of its own, for the tests of copies that share
 # one settings file.

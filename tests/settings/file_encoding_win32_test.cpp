@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/ansi_code_page_win32.h"
+#include "base/scoped_win32.h"
 #include "base/whole_file_win32.h"
 #include "settings/file_encoding.h"
 #include "settings/file_encoding_win32.h"
@@ -224,17 +225,23 @@ TEST_CASE("Two copies storing at the same moment both succeed and leave one valu
           "[settings]") {
     constexpr int kRounds = 20;
     const std::wstring eventName = L"TarvaneSettingsTest-" + std::to_wstring(GetCurrentProcessId());
-    HANDLE go = CreateEventW(nullptr, TRUE, FALSE, eventName.c_str());
-    REQUIRE(go != nullptr);
+    const ScopedKernelObject go(CreateEventW(nullptr, TRUE, FALSE, eventName.c_str()));
+    // Each copy says here that it waits for go.
+    const ScopedKernelObject ready(
+        CreateSemaphoreW(nullptr, 0, 2, (eventName + L"-ready").c_str()));
+    REQUIRE(go.valid());
+    REQUIRE(ready.valid());
     for (int round = 0; round < kRounds; ++round) {
         CAPTURE(round);
         ScratchSettings settings(L"two-copies");
         const std::wstring& ini = settings.path;
-        ResetEvent(go);
+        ResetEvent(go.get());
         const SettingsTool first{L"store", ini, kCyrillicTool, eventName};
         const SettingsTool second{L"store", ini, kCjkTool, eventName};
-        Sleep(150);  // both are waiting by now
-        SetEvent(go);
+        for (int copy = 0; copy < 2; ++copy) {
+            REQUIRE(WaitForSingleObject(ready.get(), kWaitMs) == WAIT_OBJECT_0);
+        }
+        SetEvent(go.get());
 
         CHECK(ExitCodeOf(first) == 0);
         CHECK(ExitCodeOf(second) == 0);
@@ -243,7 +250,6 @@ TEST_CASE("Two copies storing at the same moment both succeed and leave one valu
         CHECK(ReadWholeFile(ini).compare(0, 2, kUtf16Mark) == 0);
         CHECK(settings.AloneInFolder());
     }
-    CloseHandle(go);
 }
 
 }  // namespace tarvane::testing

@@ -1,6 +1,8 @@
 // A second copy of the program's settings code in a process of its own, for the tests of copies
 // that share one settings file:
-//   settings_store_tool store INI VALUE EVENT   waits for the named event, then stores VALUE
+//   settings_store_tool store INI VALUE EVENT   says it is ready through the semaphore named
+//                                               EVENT-ready, waits for the named event, then
+//                                               stores VALUE
 //   settings_store_tool expect INI VALUE        reads the tool's location afresh
 // Exit code 0: stored, or read back exactly; 1: not; 2: wrong use.
 #include <windows.h>
@@ -15,7 +17,15 @@ constexpr DWORD kLongestWaitMs = 20000;
 
 int Store(const std::wstring& ini, const std::wstring& value, const std::wstring& eventName) {
     HANDLE go = OpenEventW(SYNCHRONIZE, FALSE, eventName.c_str());
-    if (go == nullptr) {
+    HANDLE ready = OpenSemaphoreW(SEMAPHORE_MODIFY_STATE, FALSE, (eventName + L"-ready").c_str());
+    const bool told = ready != nullptr && ReleaseSemaphore(ready, 1, nullptr);
+    if (ready != nullptr) {
+        CloseHandle(ready);
+    }
+    if (go == nullptr || !told) {
+        if (go != nullptr) {
+            CloseHandle(go);
+        }
         return 2;
     }
     const DWORD waited = WaitForSingleObject(go, kLongestWaitMs);
