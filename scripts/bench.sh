@@ -3,9 +3,11 @@
 # of the archive tool, peak memory) and prints the medians and their ratios. Not a test: the
 # figures depend on the machine.
 #
-#   scripts/bench.sh [RUNS]      (RUNS per measurement, 15 unless given; at least 10 is sensible)
+#   scripts/bench.sh [RUNS] [PRESET]
 #
-# Builds the x86_64 Tarvane.exe in build/ship-win64 and the bench programs in build/ship-bench,
+# RUNS per measurement, 15 unless given (at least 10 is sensible); PRESET is win64 (x86_64, the
+# default) or win32 (the i686 release exe). Builds that preset's Tarvane.exe in
+# build/ship-PRESET and the bench programs for the same architecture in build/ship-bench-PRESET,
 # and runs them in a Wine prefix of their own, build/ship-prefix-bench, on a private display.
 set -euo pipefail
 
@@ -27,12 +29,22 @@ if [ "${1:-}" = "--inside-wine" ]; then
 fi
 
 runs=${1:-15}
-"$root/scripts/ship-build.sh" win64 "$root/build/ship-win64"
-bench="$root/build/ship-bench"
+preset=${2:-win64}
+case "$preset" in
+win64) toolchain=mingw-x86_64.cmake ;;
+win32) toolchain=mingw-i686.cmake ;;
+*)
+    echo "usage: scripts/bench.sh [RUNS] [win64|win32]" >&2
+    exit 2
+    ;;
+esac
+"$root/scripts/ship-build.sh" "$preset" "$root/build/ship-$preset"
+bench="$root/build/ship-bench-$preset"
 if [ ! -f "$bench/CMakeCache.txt" ]; then
     cmake -S "$root/bench" -B "$bench" -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
-        --toolchain "$root/cmake/mingw-x86_64.cmake" >/dev/null
+        --toolchain "$root/cmake/$toolchain" >/dev/null
 fi
 cmake --build "$bench" -j 2 >/dev/null
+echo "Tarvane.exe and the baselines of $preset"
 exec "$root/scripts/wine-bench.sh" "$root/build/ship-prefix-bench" \
-    "$0" --inside-wine "$root/build/ship-win64/Tarvane.exe" "$bench" "$runs"
+    "$0" --inside-wine "$root/build/ship-$preset/Tarvane.exe" "$bench" "$runs"
