@@ -73,12 +73,26 @@ TEST_CASE("A cancelled folder picker leaves SGB Out as it was") {
 }
 
 constexpr wchar_t kTool[] = LR"(C:\CoH\Archive.exe)";
+constexpr wchar_t kCoH[] = LR"(C:\CoH)";
 constexpr wchar_t kArchives[] = LR"(C:\CoH\WW2\Archives)";
 constexpr wchar_t kData[] = LR"(C:\CoH\WW2\Data)";
+constexpr wchar_t kC[] = LR"(C:\)";
+constexpr wchar_t kD[] = LR"(D:\)";
+constexpr wchar_t kMods[] = LR"(D:\Mods)";
+constexpr wchar_t kMod[] = LR"(D:\Mods\x.sga)";
+constexpr wchar_t kGone[] = LR"(D:\Gone)";
+constexpr wchar_t kGoneMod[] = LR"(D:\Gone\x.sga)";
+constexpr wchar_t kE[] = LR"(E:\)";
+constexpr wchar_t kEArchives[] = LR"(E:\WW2\Archives)";
+constexpr wchar_t kQuotedMod[] = L" \"D:\\Mods\\x.sga\"\t";
+constexpr wchar_t kQuotedTool[] = LR"("C:\CoH\Archive.exe")";
 
-// What a picker's box and the settings file hold, which folders exist, and where the picker opens.
+enum class Picker { Archive, Output };
+
+// What the picker's box and the settings file hold, which folders exist, and where it opens.
 struct Lookup {
     const char* name;
+    Picker picker;
     std::wstring typed;
     std::optional<std::wstring> tool;  // as stored in the file
     std::set<std::wstring> folders;
@@ -87,111 +101,51 @@ struct Lookup {
     std::size_t toolReads;
 };
 
-// The settings file and the folders of the machine as the lookup finds them.
-void SetUp(FakeWindow& window, const Lookup& lookup) {
+TEST_CASE("Each picker opens at the first place there is, probing no more than it must") {
+    using enum Picker;
+    const Lookup lookup = GENERATE(values<Lookup>({
+        {"file in SGA In", Archive, kMod, kTool, {kMods}, {kMods, kMod}, kMods, 0},
+        {"folder in SGA In", Archive, kMods, kTool, {kD, kMods}, {kD, kMods}, kMods, 0},
+        {"quoted SGA In", Archive, kQuotedMod, kTool, {kMods}, {kMods, kMod}, kMods, 0},
+        {"file at a drive root", Archive, LR"(D:\x.sga)", {}, {}, {kD}, kC, 1},
+        {"SGA gone", Archive, kGoneMod, kTool, {kArchives, kCoH}, {kGone, kArchives}, kArchives, 1},
+        {"quoted tool", Archive, L"", kQuotedTool, {kCoH}, {kArchives, kCoH}, kCoH, 1},
+        {"nothing there", Archive, kGoneMod, kTool, {}, {kGone, kArchives, kCoH}, kC, 1},
+        {"tool at a drive root", Archive, L"", LR"(E:\Archive.exe)", {kE}, {kEArchives, kE}, kE, 1},
+        {"no tool", Archive, L"", {}, {}, {}, kC, 1},
+        {"tool without a folder", Archive, L"", L"Archive.exe", {}, {}, kC, 1},
+        {"SGB Out", Output, kMods, kTool, {kMods}, {kMods}, kMods, 0},
+        {"drive root in SGB Out", Output, kD, kTool, {kD}, {kD}, kD, 0},
+        {"quoted SGB Out", Output, L"\t\"D:\\Mods\" ", kTool, {kMods}, {kMods}, kMods, 0},
+        {"SGB Out gone", Output, kGone, kTool, {kData}, {kGone, kData}, kData, 1},
+        {"no data folder", Output, L"", kTool, {kCoH}, {kData}, L"", 1},
+        {"no tool for SGB Out", Output, L"", {}, {}, {}, L"", 1},
+    }));
+    CAPTURE(lookup.name);
+    FakeWindow window;
     window.install.folders = lookup.folders;
     if (lookup.tool) {
         window.settings.StoreArchiveTool(*lookup.tool);
     }
-}
 
-void CheckLookedUp(const FakeWindow& window, const Lookup& lookup) {
+    std::wstring opened;
+    if (lookup.picker == Archive) {
+        window.view.archive = lookup.typed;
+        OnBrowseArchive(window.context);
+        REQUIRE(window.dialog.requests.size() == 1);
+        opened = window.dialog.requests[0].initialFolder;
+    } else {
+        window.view.output = lookup.typed;
+        OnBrowseOutput(window.context);
+        REQUIRE(window.folders.firstSelections.size() == 1);
+        opened = window.folders.firstSelections[0];
+    }
+
+    CHECK(Printable(opened) == Printable(lookup.opensAt));
     CHECK(window.log.Details("Install.FolderExists") == lookup.probes);
     CHECK(window.log.Count("Settings.Read") == lookup.toolReads);
-    CHECK_FALSE(window.log.Contains("View.SetArchiveText"));
-    CHECK_FALSE(window.log.Contains("View.SetOutputText"));
-}
-
-TEST_CASE("The archive picker opens in SGA In's folder, else the game's archives or its folder") {
-    const Lookup lookup = GENERATE(
-        Lookup{"a file in SGA In",
-               LR"(D:\Mods\x.sga)",
-               kTool,
-               {LR"(D:\Mods)"},
-               {LR"(D:\Mods)", LR"(D:\Mods\x.sga)"},
-               LR"(D:\Mods)",
-               0},
-        Lookup{"a folder in SGA In",
-               LR"(D:\Mods\New)",
-               kTool,
-               {LR"(D:\Mods)", LR"(D:\Mods\New)"},
-               {LR"(D:\Mods)", LR"(D:\Mods\New)"},
-               LR"(D:\Mods\New)",
-               0},
-        Lookup{"blanks and quotes around SGA In",
-               L" \"D:\\Mods\\x.sga\"\t",
-               kTool,
-               {LR"(D:\Mods)"},
-               {LR"(D:\Mods)", LR"(D:\Mods\x.sga)"},
-               LR"(D:\Mods)",
-               0},
-        Lookup{"a file at a drive root", LR"(D:\x.sga)", {}, {}, {LR"(D:\)"}, LR"(C:\)", 1},
-        Lookup{"SGA In's folder missing",
-               LR"(D:\Gone\x.sga)",
-               kTool,
-               {kArchives, LR"(C:\CoH)"},
-               {LR"(D:\Gone)", kArchives},
-               kArchives,
-               1},
-        Lookup{"no archives beside a quoted tool",
-               L"",
-               L"\"C:\\CoH\\Archive.exe\"",
-               {LR"(C:\CoH)"},
-               {kArchives, LR"(C:\CoH)"},
-               LR"(C:\CoH)",
-               1},
-        Lookup{"nothing there",
-               LR"(D:\Gone\x.sga)",
-               kTool,
-               {},
-               {LR"(D:\Gone)", kArchives, LR"(C:\CoH)"},
-               LR"(C:\)",
-               1},
-        Lookup{"a tool at a drive root",
-               L"",
-               LR"(E:\Archive.exe)",
-               {LR"(E:\)"},
-               {LR"(E:\WW2\Archives)", LR"(E:\)"},
-               LR"(E:\)",
-               1},
-        Lookup{"no tool", L"", {}, {}, {}, LR"(C:\)", 1},
-        Lookup{"a tool without a folder", L"", L"Archive.exe", {}, {}, LR"(C:\)", 1});
-    CAPTURE(lookup.name);
-    FakeWindow window;
-    SetUp(window, lookup);
-    window.view.archive = lookup.typed;
-
-    OnBrowseArchive(window.context);
-
-    REQUIRE(window.dialog.requests.size() == 1);
-    CHECK(Printable(window.dialog.requests[0].initialFolder) == Printable(lookup.opensAt));
-    CheckLookedUp(window, lookup);
-}
-
-TEST_CASE(
-    "The folder browser opens on SGB Out, else on the game's data folder, else as the shell does") {
-    const Lookup lookup = GENERATE(
-        Lookup{"SGB Out", LR"(D:\Out)", kTool, {LR"(D:\Out)"}, {LR"(D:\Out)"}, LR"(D:\Out)", 0},
-        Lookup{"a drive root in SGB Out", LR"(D:\)", kTool, {LR"(D:\)"}, {LR"(D:\)"}, LR"(D:\)", 0},
-        Lookup{"blanks and quotes around SGB Out",
-               L"\t\"D:\\Out\" ",
-               kTool,
-               {LR"(D:\Out)"},
-               {LR"(D:\Out)"},
-               LR"(D:\Out)",
-               0},
-        Lookup{"SGB Out missing", LR"(D:\Gone)", kTool, {kData}, {LR"(D:\Gone)", kData}, kData, 1},
-        Lookup{"no data folder", L"", kTool, {LR"(C:\CoH)"}, {kData}, L"", 1},
-        Lookup{"no tool", L"", {}, {}, {}, L"", 1});
-    CAPTURE(lookup.name);
-    FakeWindow window;
-    SetUp(window, lookup);
-    window.view.output = lookup.typed;
-
-    OnBrowseOutput(window.context);
-
-    CHECK(window.folders.firstSelections == std::vector<std::wstring>{lookup.opensAt});
-    CheckLookedUp(window, lookup);
+    CHECK(window.view.archive == (lookup.picker == Archive ? lookup.typed : L""));
+    CHECK(window.view.output == (lookup.picker == Output ? lookup.typed : L""));
 }
 
 TEST_CASE("Paths that are not full paths on a local drive are never probed") {
