@@ -5,7 +5,21 @@
 #include "base/scoped_win32.h"
 
 namespace tarvane {
-std::wstring ShellFolderBrowser::BrowseForFolder(const std::wstring& title) {
+namespace {
+
+// Selects the folder as soon as the browser is up, and asks nothing else of the browser. A folder
+// that is gone by now leaves the browser as it opened.
+int CALLBACK SelectFirstFolder(HWND browser, UINT message, LPARAM, LPARAM folder) {
+    if (message == BFFM_INITIALIZED) {
+        SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, folder);
+    }
+    return 0;
+}
+
+}  // namespace
+
+std::wstring ShellFolderBrowser::BrowseForFolder(const std::wstring& title,
+                                                 const std::wstring& firstSelection) {
     // The folder browser needs COM on the calling thread, which is the window's. It is started for
     // each browse rather than at start-up, where it would cost every start time for a dialog that
     // most starts never open.
@@ -14,6 +28,10 @@ std::wstring ShellFolderBrowser::BrowseForFolder(const std::wstring& title) {
     info.hwndOwner = owner_;
     info.lpszTitle = title.c_str();
     info.ulFlags = BIF_RETURNONLYFSDIRS;
+    if (!firstSelection.empty()) {
+        info.lpfn = SelectFirstFolder;
+        info.lParam = reinterpret_cast<LPARAM>(firstSelection.c_str());
+    }
     const ScopedTaskMemory<LPITEMIDLIST> chosen(SHBrowseForFolderW(&info));
     if (!chosen.valid()) {
         return L"";

@@ -10,7 +10,8 @@ namespace tarvane {
 class ShellFolderBrowser final : public FolderBrowser {
   public:
     explicit ShellFolderBrowser(HWND owner) : owner_(owner) {}
-    std::wstring BrowseForFolder(const std::wstring& title) override;
+    std::wstring BrowseForFolder(const std::wstring& title,
+                                 const std::wstring& firstSelection) override;
 
   private:
     HWND owner_;

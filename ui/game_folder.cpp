@@ -62,13 +62,6 @@ bool IsPathKey(const std::wstring& key) {
     return true;
 }
 
-std::wstring JoinPath(std::wstring folder, const wchar_t* name) {
-    if (!folder.empty() && folder.back() != L'\\') {
-        folder += L'\\';
-    }
-    return folder += name;
-}
-
 // Steam's own folder (which the older library file does not list) and every library beside it,
 // each with the game's two folders in it.
 void AddSteamPlaces(InstallRecords& records, std::vector<std::wstring>& places) {
@@ -106,6 +99,13 @@ std::vector<std::wstring> PlacesOfTheGame(InstallRecords& records) {
 }
 
 }  // namespace
+
+std::wstring JoinPath(std::wstring folder, const wchar_t* name) {
+    if (!folder.empty() && folder.back() != L'\\') {
+        folder += L'\\';
+    }
+    return folder += name;
+}
 
 std::vector<std::wstring> SteamLibraries(std::wstring_view vdf) {
     std::vector<std::wstring> libraries;

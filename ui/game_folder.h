@@ -16,7 +16,7 @@ enum class RegistryRoot {
     CurrentUser,
 };
 
-// What the machine tells about the game's installation.
+// What the machine tells about the game's installation and the folders around it.
 class InstallRecords {
   public:
     virtual ~InstallRecords() = default;
@@ -25,10 +25,15 @@ class InstallRecords {
     virtual std::optional<std::wstring> RegistryText(RegistryRoot root, const wchar_t* key,
                                                      const wchar_t* name) = 0;
     virtual bool FolderExists(const std::wstring& path) = 0;
+    // Whether the drive of this letter is a network drive.
+    virtual bool IsRemoteDrive(wchar_t drive) = 0;
     virtual bool FileExists(const std::wstring& path) = 0;
     // A small UTF-8 text file; nothing when it is missing, unreadable, too large or not UTF-8.
     virtual std::optional<std::wstring> ReadTextFile(const std::wstring& path) = 0;
 };
+
+// A name inside a folder, with one backslash between them whether or not the folder ends in one.
+std::wstring JoinPath(std::wstring folder, const wchar_t* name);
 
 // The Steam libraries that libraryfolders.vdf lists, in its order: "path" entries of today's
 // file, numbered entries of the older one. None when the file is malformed or cut short; Steam

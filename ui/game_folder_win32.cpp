@@ -54,6 +54,12 @@ bool Win32InstallRecords::FolderExists(const std::wstring& path) {
     return IsFolder(path);
 }
 
+bool Win32InstallRecords::IsRemoteDrive(wchar_t drive) {
+    // The root with its backslash: without one, the answer is "no such root".
+    const wchar_t root[] = {drive, L':', L'\\', L'\0'};
+    return GetDriveTypeW(root) == DRIVE_REMOTE;
+}
+
 bool Win32InstallRecords::FileExists(const std::wstring& path) {
     KeepDriveErrorsQuiet();
     return IsFile(path);

@@ -10,6 +10,7 @@ class Win32InstallRecords final : public InstallRecords {
     std::optional<std::wstring> RegistryText(RegistryRoot root, const wchar_t* key,
                                              const wchar_t* name) override;
     bool FolderExists(const std::wstring& path) override;
+    bool IsRemoteDrive(wchar_t drive) override;
     bool FileExists(const std::wstring& path) override;
     std::optional<std::wstring> ReadTextFile(const std::wstring& path) override;
 };

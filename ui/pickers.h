@@ -3,10 +3,13 @@
 
 namespace tarvane {
 
-// The archive "...": a file-open dialog into the SGA In box.
+// The archive "...": a file-open dialog into the SGA In box. It opens in the first of these that
+// is a folder: what SGA In names, or the folder it lies in; WW2\Archives beside the stored
+// Archive.exe; that tool's folder; else the root of drive C.
 void OnBrowseArchive(MainContext& context);
 
-// The folder "...": the shell's folder browser into the SGB Out box.
+// The folder "...": the shell's folder browser into the SGB Out box. It opens with the first of
+// these that is a folder selected: SGB Out; WW2\Data beside the stored Archive.exe; else none.
 void OnBrowseOutput(MainContext& context);
 
 }  // namespace tarvane

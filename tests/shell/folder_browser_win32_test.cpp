@@ -86,6 +86,14 @@ struct BrowserUnderTest {
     ShellFolderBrowser browser{owner.handle};
 };
 
+// What OK answers, pressed as soon as the browser is up.
+std::wstring OkAtOnce(FolderBrowser& browser, const std::wstring& firstSelection) {
+    DialogWatcher watcher([](HWND dialog) { Answer(dialog, L"OK"); });
+    const std::wstring answer = browser.BrowseForFolder(kTitle, firstSelection);
+    REQUIRE_NOTHROW(watcher.Finish());
+    return answer;
+}
+
 }  // namespace
 
 TEST_CASE("A cancelled folder browser answers nothing", "[folder browser]") {
@@ -95,7 +103,7 @@ TEST_CASE("A cancelled folder browser answers nothing", "[folder browser]") {
         Look(dialog, seen);
         CancelDialog(dialog);
     });
-    const std::wstring answer = under.browser.BrowseForFolder(kTitle);
+    const std::wstring answer = under.browser.BrowseForFolder(kTitle, L"");
     REQUIRE_NOTHROW(watcher.Finish());
 
     CHECK(Printable(answer).empty());
@@ -127,7 +135,7 @@ TEST_CASE("A chosen folder comes back as the shell's path with nothing added", "
         Select(dialog, row.itemPath, seen);
         Answer(dialog, L"OK");
     });
-    const std::wstring answer = under.browser.BrowseForFolder(kTitle);
+    const std::wstring answer = under.browser.BrowseForFolder(kTitle, L"");
     REQUIRE_NOTHROW(watcher.Finish());
 
     REQUIRE(seen.selected);
@@ -145,12 +153,24 @@ TEST_CASE("A shell folder without a file-system path cannot be confirmed and ans
         // Pressed anyway, as a keyboard shortcut might: the shell has no path to give.
         PostCommand(dialog, IDOK);
     });
-    const std::wstring answer = under.browser.BrowseForFolder(kTitle);
+    const std::wstring answer = under.browser.BrowseForFolder(kTitle, L"");
     REQUIRE_NOTHROW(watcher.Finish());
 
     REQUIRE(seen.selected);
     CHECK_FALSE(seen.okEnabled);
     CHECK(Printable(answer).empty());
+}
+
+TEST_CASE("The first selection is selected as the browser opens, so OK at once answers it",
+          "[folder browser]") {
+    const std::wstring folder = kTestRoot + L"Данные 数据";
+    const TestFolders folders(L"Данные 数据");
+    BrowserUnderTest under;
+    CHECK(Printable(OkAtOnce(under.browser, L"C:\\")) == "C:\\");
+    CHECK(Printable(OkAtOnce(under.browser, folder)) == Printable(folder));
+    // One removed since it was looked up leaves the browser as it opens without one.
+    CHECK(Printable(OkAtOnce(under.browser, kTestRoot + L"Gone")) ==
+          Printable(OkAtOnce(under.browser, L"")));
 }
 
 }  // namespace tarvane::testing

@@ -4,6 +4,7 @@
 // platform. Every fake writes each request it gets into one CallLog, in order, so a test can see
 // which inputs an action read, what it changed and in which order; each answers what the test
 // scripted beforehand.
+#include <algorithm>
 #include <cstddef>
 #include <deque>
 #include <map>
@@ -91,6 +92,19 @@ class CallLog {
         return count;
     }
     bool Contains(const std::string& what) const { return Count(what) > 0; }
+    bool Contains(const Call& call) const {
+        return std::find(calls_.begin(), calls_.end(), call) != calls_.end();
+    }
+    // The details of every call of this name, in order.
+    std::vector<std::wstring> Details(const std::string& what) const {
+        std::vector<std::wstring> details;
+        for (const Call& call : calls_) {
+            if (call.what == what) {
+                details.push_back(call.detail);
+            }
+        }
+        return details;
+    }
     void Clear() { calls_.clear(); }
 
   private:
@@ -241,7 +255,8 @@ class FakeFileDialog final : public OpenFilePrompt {
     std::deque<std::optional<std::wstring>> answers_;
 };
 
-// The shell's folder browser: answers in turn, "" (a cancel) when none is left.
+// The shell's folder browser: answers in turn, "" (a cancel) when none is left. Each browse is
+// logged under its title, and the folder it was to select first kept for the test to read.
 class FakeFolderBrowser final : public FolderBrowser {
   public:
     explicit FakeFolderBrowser(CallLog& log) : log_(log) {}
@@ -249,10 +264,14 @@ class FakeFolderBrowser final : public FolderBrowser {
     void WillChoose(std::wstring folder) { answers_.push_back(std::move(folder)); }
     void WillCancel() { answers_.push_back(L""); }
 
-    std::wstring BrowseForFolder(const std::wstring& title) override {
+    std::wstring BrowseForFolder(const std::wstring& title,
+                                 const std::wstring& firstSelection) override {
         log_.Add("Folders.BrowseForFolder", title);
+        firstSelections.push_back(firstSelection);
         return NextAnswer(answers_, std::wstring());
     }
+
+    std::vector<std::wstring> firstSelections;
 
   private:
     CallLog& log_;
@@ -335,7 +354,7 @@ class FakePathForms final : public PathForms {
 };
 
 // The machine's records of the game as a test sets them up: registry values (by root and
-// key\name), folders, files and text files.
+// key\name), folders, network drives (by letter), files and text files.
 class FakeInstallRecords final : public InstallRecords {
   public:
     explicit FakeInstallRecords(CallLog& log) : log_(log) {}
@@ -350,6 +369,10 @@ class FakeInstallRecords final : public InstallRecords {
         log_.Add("Install.FolderExists", path);
         return folders.count(path) > 0;
     }
+    bool IsRemoteDrive(wchar_t drive) override {
+        log_.Add("Install.IsRemoteDrive", std::wstring(1, drive));
+        return remoteDrives.count(drive) > 0;
+    }
     bool FileExists(const std::wstring& path) override {
         log_.Add("Install.FileExists", path);
         return files.count(path) > 0;
@@ -361,6 +384,7 @@ class FakeInstallRecords final : public InstallRecords {
 
     std::map<std::pair<RegistryRoot, std::wstring>, std::wstring> registry;
     std::set<std::wstring> folders;
+    std::set<wchar_t> remoteDrives;
     std::set<std::wstring> files;
     std::map<std::wstring, std::wstring> textFiles;
 

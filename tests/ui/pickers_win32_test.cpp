@@ -5,11 +5,30 @@
 #include <string>
 
 #include "support/folder_tree_win32.h"
+#include "support/printable.h"
 #include "support/win32_files.h"
 #include "ui/window_description.h"
 #include "ui/ui_driver.h"
 
 namespace tarvane::testing {
+namespace {
+
+// The game's folders beside a stored tool, removed again when the case ends.
+struct GameFoldersBesideTool {
+    GameFoldersBesideTool() {
+        for (const std::wstring& folder : {game, game + L"\\WW2", archives, data}) {
+            REQUIRE(CreateDirectoryW(folder.c_str(), nullptr));
+        }
+    }
+
+    const std::wstring game = L"C:\\Tarvane UI";
+    const std::wstring tool = game + L"\\Archive.exe";  // stored, never started
+    const std::wstring archives = game + L"\\WW2\\Archives";
+    const std::wstring data = game + L"\\WW2\\Data";
+    const ScratchFolder cleared = ScratchFolder::ClearedAt(game);
+};
+
+}  // namespace
 
 TEST_CASE("The archive picker puts the chosen file into the archive box; a cancel keeps the text",
           "[ui][pickers]") {
@@ -63,6 +82,32 @@ TEST_CASE(
                  {L"My Computer", L"C:", L"tarvane ui output"});
     CHECK(WindowText(started.Control(kTxtSGBOut)) == output);
     CHECK(WindowText(started.Control(kTxtSGAPath)).empty());
+}
+
+TEST_CASE("With SGA In empty, the archive picker opens in the game's archives beside the tool",
+          "[ui][pickers]") {
+    const GameFoldersBesideTool game;
+    WriteWholeFile(game.archives + L"\\WW2Data.sga", "SGA");
+    const StartedProgram started(game.tool);
+
+    Click(started.Control(kCmdSGABrowse));
+    const HWND dialog = started.program.WaitForDialog(L"Select SGA to be converted");
+    WaitUntil([&] { return FileDialogFolder(dialog) == game.archives; });
+    CHECK(Printable(FileDialogFolder(dialog)) == Printable(game.archives));
+    // A bare name is found in the folder the dialog opened in.
+    ChooseFile(dialog, L"WW2Data.sga");
+    CHECK(Printable(WindowText(started.Control(kTxtSGAPath))) ==
+          Printable(game.archives + L"\\WW2Data.sga"));
+}
+
+TEST_CASE("With SGB Out empty, the folder browser opens on the game's data folder beside the tool",
+          "[ui][pickers]") {
+    const GameFoldersBesideTool game;
+    const StartedProgram started(game.tool);
+
+    Click(started.Control(kCmdSGBBrowse));
+    Answer(started.program.WaitForDialog(L"Browse for Folder"), L"OK");
+    CHECK(Printable(WindowText(started.Control(kTxtSGBOut))) == Printable(game.data));
 }
 
 }  // namespace tarvane::testing
