@@ -70,6 +70,11 @@ HWND FolderTree(HWND browser) {
     return tree;
 }
 
+std::wstring SelectedTreeItem(HWND tree) {
+    HTREEITEM selected = NextTreeItem(tree, TVGN_CARET, nullptr);
+    return selected == nullptr ? L"" : TreeItemText(tree, selected);
+}
+
 std::vector<std::wstring> TopTreeItems(HWND tree) {
     std::vector<std::wstring> texts;
     for (HTREEITEM item = NextTreeItem(tree, TVGN_ROOT, nullptr); item != nullptr;

@@ -14,6 +14,8 @@ namespace tarvane::testing {
 HWND FolderTree(HWND browser);
 // The texts of the tree's top items.
 std::vector<std::wstring> TopTreeItems(HWND tree);
+// The text of the tree's selected item; empty when none is selected.
+std::wstring SelectedTreeItem(HWND tree);
 
 // Opens the browser's tree item by item along itemPath, starting below the top item (the
 // desktop), and selects the last one as a click on it would; false when the tree refuses it. An

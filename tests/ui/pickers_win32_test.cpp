@@ -106,7 +106,10 @@ TEST_CASE("With SGB Out empty, the folder browser opens on the game's data folde
     const StartedProgram started(game.tool);
 
     Click(started.Control(kCmdSGBBrowse));
-    Answer(started.program.WaitForDialog(L"Browse for Folder"), L"OK");
+    const HWND browser = started.program.WaitForDialog(L"Browse for Folder");
+    // The browser selects the first folder once it has started, after it shows.
+    CHECK(WaitUntil([&] { return SelectedTreeItem(FolderTree(browser)) == L"Data"; }));
+    Answer(browser, L"OK");
     CHECK(Printable(WindowText(started.Control(kTxtSGBOut))) == Printable(game.data));
 }
 
