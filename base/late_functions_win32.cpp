@@ -7,8 +7,9 @@ void* Lookup(HMODULE library, const char* name) {
     return reinterpret_cast<void*>(GetProcAddress(library, name));
 }
 
-// user32 is loaded in every program with a window.
+// user32 is loaded in every program with a window, kernel32 in every program.
 void* User32Lookup(const char* name) { return Lookup(GetModuleHandleW(L"user32.dll"), name); }
+void* Kernel32Lookup(const char* name) { return Lookup(GetModuleHandleW(L"kernel32.dll"), name); }
 
 }  // namespace
 
@@ -29,6 +30,11 @@ ChangeWindowMessageFilterExFunction FindChangeWindowMessageFilterEx() {
 ChangeWindowMessageFilterFunction FindChangeWindowMessageFilter() {
     return reinterpret_cast<ChangeWindowMessageFilterFunction>(
         User32Lookup("ChangeWindowMessageFilter"));
+}
+
+SetDefaultDllDirectoriesFunction FindSetDefaultDllDirectories() {
+    return reinterpret_cast<SetDefaultDllDirectoriesFunction>(
+        Kernel32Lookup("SetDefaultDllDirectories"));
 }
 
 GetOpenFileNameFunction FindGetOpenFileName() {

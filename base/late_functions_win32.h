@@ -24,6 +24,13 @@ ChangeWindowMessageFilterExFunction FindChangeWindowMessageFilterEx();
 using ChangeWindowMessageFilterFunction = BOOL(WINAPI*)(UINT, DWORD);
 ChangeWindowMessageFilterFunction FindChangeWindowMessageFilter();
 
+// Windows 8, and Vista and 7 with update KB2533623: the folders where the process looks for a
+// DLL loaded by name. The SDK headers declare it for any Windows, so it is named here, not
+// called directly. kSystemFolderOnly is LOAD_LIBRARY_SEARCH_SYSTEM32.
+using SetDefaultDllDirectoriesFunction = BOOL(WINAPI*)(DWORD);
+SetDefaultDllDirectoriesFunction FindSetDefaultDllDirectories();
+inline constexpr DWORD kSystemFolderOnly = 0x00000800;
+
 // Every Windows has the open-file dialog, but its library is loaded on first use: most starts
 // never open a dialog, and loading it at start-up costs megabytes of memory and part of the
 // start-up time. It is one of the system's known DLLs, so the name always means the system's own

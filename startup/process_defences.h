@@ -1,0 +1,21 @@
+#pragma once
+// The first thing the program does, before anything loads a library: it tells Windows that DLLs
+// loaded by name come from the system folder only, since Tarvane.exe is most often started where
+// it was downloaded, beside whatever else was downloaded there.
+
+namespace tarvane {
+
+class ProcessDefences {
+  public:
+    virtual ~ProcessDefences() = default;
+    // DLLs loaded by name come from the system folder only, not from the program's folder or the
+    // working folder. False where Windows cannot (before Windows 8, unless Vista or 7 has update
+    // KB2533623) or refuses.
+    virtual bool SearchSystemFolderOnly() = 0;
+    // Leaves the working folder out of the search for DLLs; the program's own folder stays in it.
+    virtual void LeaveOutWorkingFolder() = 0;
+};
+
+void DefendProcess(ProcessDefences& defences);
+
+}  // namespace tarvane
