@@ -37,13 +37,20 @@ SetDefaultDllDirectoriesFunction FindSetDefaultDllDirectories() {
         Kernel32Lookup("SetDefaultDllDirectories"));
 }
 
-GetOpenFileNameFunction FindGetOpenFileName() {
+OpenFileDialogFunctions FindOpenFileDialog(const std::wstring& libraryPath) {
     // Loading a library that is loaded already only hands back its handle.
-    const HMODULE library = LoadLibraryW(L"comdlg32.dll");
-    if (library == nullptr) {
-        return nullptr;
+    const HMODULE library = LoadLibraryW(libraryPath.c_str());
+    OpenFileDialogFunctions found;
+    if (library != nullptr) {
+        found.getOpenFileName =
+            reinterpret_cast<GetOpenFileNameFunction>(Lookup(library, "GetOpenFileNameW"));
+        found.extendedError =
+            reinterpret_cast<CommDlgExtendedErrorFunction>(Lookup(library, "CommDlgExtendedError"));
     }
-    return reinterpret_cast<GetOpenFileNameFunction>(Lookup(library, "GetOpenFileNameW"));
+    if (found.getOpenFileName == nullptr || found.extendedError == nullptr) {
+        return {nullptr, nullptr, GetLastError()};
+    }
+    return found;
 }
 
 }  // namespace tarvane

@@ -2,6 +2,8 @@
 #include <windows.h>
 #include <commdlg.h>
 
+#include <string>
+
 namespace tarvane {
 
 // Every function that the program looks up at run time instead of importing it, and why. A
@@ -33,9 +35,16 @@ inline constexpr DWORD kSystemFolderOnly = 0x00000800;
 
 // Every Windows has the open-file dialog, but its library is loaded on first use: most starts
 // never open a dialog, and loading it at start-up costs megabytes of memory and part of the
-// start-up time. It is one of the system's known DLLs, so the name always means the system's own
-// copy; once loaded it stays loaded.
+// start-up time. It is loaded by its full path in the system folder, so that no DLL of that name
+// in the program's folder or the working folder can stand in for it; once loaded it stays loaded.
 using GetOpenFileNameFunction = BOOL(WINAPI*)(OPENFILENAMEW*);
-GetOpenFileNameFunction FindGetOpenFileName();
+using CommDlgExtendedErrorFunction = DWORD(WINAPI*)();
+struct OpenFileDialogFunctions {
+    GetOpenFileNameFunction getOpenFileName = nullptr;  // both found, or neither
+    CommDlgExtendedErrorFunction extendedError = nullptr;
+    DWORD error = ERROR_SUCCESS;  // the system's reason when neither was found
+};
+inline constexpr wchar_t kOpenFileDialogLibrary[] = L"comdlg32.dll";
+OpenFileDialogFunctions FindOpenFileDialog(const std::wstring& libraryPath);
 
 }  // namespace tarvane

@@ -8,6 +8,8 @@
 #include "startup/component_win32.h"
 #include "startup/ini_location_win32.h"
 #include "startup/process_defences_win32.h"
+#include "startup/special_folder.h"
+#include "startup/special_folder_win32.h"
 #include "ui/main_window_win32.h"
 #include "ui/start_paths_win32.h"
 
@@ -35,7 +37,7 @@ int Main(HINSTANCE instance, int showCommand) {
     EnsureComponentInstalled(component);
 
     Win32SettingsFile settings(iniFilePath);
-    MainWindow window(instance, settings);
+    MainWindow window(instance, settings, GetSpecialFolder(kSystemFolderId));
     std::wstring failure;
     if (!window.Create(failure)) {
         MessageBoxW(nullptr, (L"Tarvane could not open its window.\r\n\r\n" + failure).c_str(),
