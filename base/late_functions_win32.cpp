@@ -37,6 +37,10 @@ SetDefaultDllDirectoriesFunction FindSetDefaultDllDirectories() {
         Kernel32Lookup("SetDefaultDllDirectories"));
 }
 
+SetProcessDEPPolicyFunction FindSetProcessDEPPolicy() {
+    return reinterpret_cast<SetProcessDEPPolicyFunction>(Kernel32Lookup("SetProcessDEPPolicy"));
+}
+
 OpenFileDialogFunctions FindOpenFileDialog(const std::wstring& libraryPath) {
     // Loading a library that is loaded already only hands back its handle.
     const HMODULE library = LoadLibraryW(libraryPath.c_str());

@@ -33,6 +33,12 @@ using SetDefaultDllDirectoriesFunction = BOOL(WINAPI*)(DWORD);
 SetDefaultDllDirectoriesFunction FindSetDefaultDllDirectories();
 inline constexpr DWORD kSystemFolderOnly = 0x00000800;
 
+// Windows XP SP3 and Vista SP1 (32-bit processes): data execution prevention for this process.
+// kDepEnable is PROCESS_DEP_ENABLE, which the headers keep for Vista and later.
+using SetProcessDEPPolicyFunction = BOOL(WINAPI*)(DWORD);
+SetProcessDEPPolicyFunction FindSetProcessDEPPolicy();
+inline constexpr DWORD kDepEnable = 0x00000001;
+
 // Every Windows has the open-file dialog, but its library is loaded on first use: most starts
 // never open a dialog, and loading it at start-up costs megabytes of memory and part of the
 // start-up time. It is loaded by its full path in the system folder, so that no DLL of that name

@@ -14,4 +14,16 @@ bool Win32ProcessDefences::SearchSystemFolderOnly() {
 
 void Win32ProcessDefences::LeaveOutWorkingFolder() { SetDllDirectoryW(L""); }
 
+void Win32ProcessDefences::PreventDataExecution() {
+    // Not the flag that turns off ATL thunk emulation: the file dialog hosts shell extensions old
+    // enough to need it.
+    if (const SetProcessDEPPolicyFunction setProcessDEPPolicy = FindSetProcessDEPPolicy()) {
+        setProcessDEPPolicy(kDepEnable);
+    }
+}
+
+void Win32ProcessDefences::EndProcessOnHeapCorruption() {
+    HeapSetInformation(nullptr, HeapEnableTerminationOnCorruption, nullptr, 0);
+}
+
 }  // namespace tarvane

@@ -59,7 +59,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     // import themselves), which Windows takes from the system folder only, except comctl32, which
     // the manifest takes from the system's side-by-side store.
     tarvane::Win32ProcessDefences defences;
-    tarvane::DefendProcess(defences);
+    tarvane::DefendProcess(defences, tarvane::kThisProcessBits);
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     return tarvane::Main(instance, showCommand);

@@ -20,6 +20,8 @@ class FakeDefences final : public ProcessDefences {
         return canSearchSystemFolderOnly_;
     }
     void LeaveOutWorkingFolder() override { calls.push_back("LeaveOutWorkingFolder"); }
+    void PreventDataExecution() override { calls.push_back("PreventDataExecution"); }
+    void EndProcessOnHeapCorruption() override { calls.push_back("EndProcessOnHeapCorruption"); }
 
     std::vector<std::string> calls;
 
@@ -31,18 +33,32 @@ TEST_CASE("DLLs are kept to the system folder first, with the working folder lef
     struct Case {
         const char* name;
         bool canSearchSystemFolderOnly;
+        ProcessBits bits;
         std::vector<std::string> calls;
     };
     const Case cases[] = {
-        {"Windows 8 and later", true, {"SearchSystemFolderOnly"}},
+        {"Windows 8 and later, 32-bit",
+         true,
+         ProcessBits::ThirtyTwo,
+         {"SearchSystemFolderOnly", "PreventDataExecution", "EndProcessOnHeapCorruption"}},
+        {"Windows 8 and later, 64-bit",
+         true,
+         ProcessBits::SixtyFour,
+         {"SearchSystemFolderOnly", "EndProcessOnHeapCorruption"}},
         {"XP, or Vista and 7 without the update",
          false,
-         {"SearchSystemFolderOnly", "LeaveOutWorkingFolder"}},
+         ProcessBits::ThirtyTwo,
+         {"SearchSystemFolderOnly", "LeaveOutWorkingFolder", "PreventDataExecution",
+          "EndProcessOnHeapCorruption"}},
+        {"XP x64 without the update",
+         false,
+         ProcessBits::SixtyFour,
+         {"SearchSystemFolderOnly", "LeaveOutWorkingFolder", "EndProcessOnHeapCorruption"}},
     };
     for (const Case& c : cases) {
         CAPTURE(c.name);
         FakeDefences defences(c.canSearchSystemFolderOnly);
-        DefendProcess(defences);
+        DefendProcess(defences, c.bits);
         CHECK(defences.calls == c.calls);
     }
 }
