@@ -7,8 +7,9 @@ void* Lookup(HMODULE library, const char* name) {
     return reinterpret_cast<void*>(GetProcAddress(library, name));
 }
 
-// user32 is loaded in every program with a window.
+// user32 is loaded in every program with a window, kernel32 in every program.
 void* User32Lookup(const char* name) { return Lookup(GetModuleHandleW(L"user32.dll"), name); }
+void* Kernel32Lookup(const char* name) { return Lookup(GetModuleHandleW(L"kernel32.dll"), name); }
 
 }  // namespace
 
@@ -31,13 +32,29 @@ ChangeWindowMessageFilterFunction FindChangeWindowMessageFilter() {
         User32Lookup("ChangeWindowMessageFilter"));
 }
 
-GetOpenFileNameFunction FindGetOpenFileName() {
+SetDefaultDllDirectoriesFunction FindSetDefaultDllDirectories() {
+    return reinterpret_cast<SetDefaultDllDirectoriesFunction>(
+        Kernel32Lookup("SetDefaultDllDirectories"));
+}
+
+SetProcessDEPPolicyFunction FindSetProcessDEPPolicy() {
+    return reinterpret_cast<SetProcessDEPPolicyFunction>(Kernel32Lookup("SetProcessDEPPolicy"));
+}
+
+OpenFileDialogFunctions FindOpenFileDialog(const std::wstring& libraryPath) {
     // Loading a library that is loaded already only hands back its handle.
-    const HMODULE library = LoadLibraryW(L"comdlg32.dll");
-    if (library == nullptr) {
-        return nullptr;
+    const HMODULE library = LoadLibraryW(libraryPath.c_str());
+    OpenFileDialogFunctions found;
+    if (library != nullptr) {
+        found.getOpenFileName =
+            reinterpret_cast<GetOpenFileNameFunction>(Lookup(library, "GetOpenFileNameW"));
+        found.extendedError =
+            reinterpret_cast<CommDlgExtendedErrorFunction>(Lookup(library, "CommDlgExtendedError"));
     }
-    return reinterpret_cast<GetOpenFileNameFunction>(Lookup(library, "GetOpenFileNameW"));
+    if (found.getOpenFileName == nullptr || found.extendedError == nullptr) {
+        return {nullptr, nullptr, GetLastError()};
+    }
+    return found;
 }
 
 }  // namespace tarvane

@@ -2,6 +2,8 @@
 #include <windows.h>
 #include <commdlg.h>
 
+#include <string>
+
 namespace tarvane {
 
 // Every function that the program looks up at run time instead of importing it, and why. A
@@ -24,11 +26,31 @@ ChangeWindowMessageFilterExFunction FindChangeWindowMessageFilterEx();
 using ChangeWindowMessageFilterFunction = BOOL(WINAPI*)(UINT, DWORD);
 ChangeWindowMessageFilterFunction FindChangeWindowMessageFilter();
 
+// Windows 8, and Vista and 7 with update KB2533623: the folders where the process looks for a
+// DLL loaded by name. The SDK headers declare it for any Windows, so it is named here, not
+// called directly. kSystemFolderOnly is LOAD_LIBRARY_SEARCH_SYSTEM32.
+using SetDefaultDllDirectoriesFunction = BOOL(WINAPI*)(DWORD);
+SetDefaultDllDirectoriesFunction FindSetDefaultDllDirectories();
+inline constexpr DWORD kSystemFolderOnly = 0x00000800;
+
+// Windows XP SP3 and Vista SP1 (32-bit processes): data execution prevention for this process.
+// kDepEnable is PROCESS_DEP_ENABLE, which the headers keep for Vista and later.
+using SetProcessDEPPolicyFunction = BOOL(WINAPI*)(DWORD);
+SetProcessDEPPolicyFunction FindSetProcessDEPPolicy();
+inline constexpr DWORD kDepEnable = 0x00000001;
+
 // Every Windows has the open-file dialog, but its library is loaded on first use: most starts
 // never open a dialog, and loading it at start-up costs megabytes of memory and part of the
-// start-up time. It is one of the system's known DLLs, so the name always means the system's own
-// copy; once loaded it stays loaded.
+// start-up time. It is loaded by its full path in the system folder, so that no DLL of that name
+// in the program's folder or the working folder can stand in for it; once loaded it stays loaded.
 using GetOpenFileNameFunction = BOOL(WINAPI*)(OPENFILENAMEW*);
-GetOpenFileNameFunction FindGetOpenFileName();
+using CommDlgExtendedErrorFunction = DWORD(WINAPI*)();
+struct OpenFileDialogFunctions {
+    GetOpenFileNameFunction getOpenFileName = nullptr;  // both found, or neither
+    CommDlgExtendedErrorFunction extendedError = nullptr;
+    DWORD error = ERROR_SUCCESS;  // the system's reason when neither was found
+};
+inline constexpr wchar_t kOpenFileDialogLibrary[] = L"comdlg32.dll";
+OpenFileDialogFunctions FindOpenFileDialog(const std::wstring& libraryPath);
 
 }  // namespace tarvane

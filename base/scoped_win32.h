@@ -160,6 +160,10 @@ class ComOnThisThread {
     ComOnThisThread(const ComOnThisThread&) = delete;
     ComOnThisThread& operator=(const ComOnThisThread&) = delete;
 
+    // COM does not run on this thread at all: it could be started neither here nor before.
+    bool Failed() const { return FAILED(result_) && result_ != RPC_E_CHANGED_MODE; }
+    HRESULT Result() const { return result_; }
+
   private:
     HRESULT result_;
 };

@@ -95,6 +95,15 @@ function(tarvane_shipped_link_options target)
         set(decoration "")
     endif()
     target_link_options(${target} PRIVATE -s)
+    # The defences that Windows reads from the exe's header, named here rather than left to the
+    # linker's defaults, which differ between versions (GNU ld 2.40 leaves out --tsaware): the
+    # exe is loaded at a random address, with the relocations that needs (--dynamicbase; on
+    # x86_64 anywhere in the 64-bit space, --high-entropy-va), its data is never executed
+    # (--nxcompat), and a terminal server gives it no compatibility shims (--tsaware).
+    target_link_options(${target} PRIVATE LINKER:--dynamicbase,--nxcompat,--tsaware)
+    if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+        target_link_options(${target} PRIVATE LINKER:--high-entropy-va)
+    endif()
     foreach(symbol IN LISTS TARVANE_LIBSTDCXX_ABORT_PATHS)
         target_link_options(${target} PRIVATE
                             "LINKER:--defsym,${decoration}${symbol}=${decoration}abort")

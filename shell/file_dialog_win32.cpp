@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/late_functions_win32.h"
+#include "base/system_error_win32.h"
 
 namespace tarvane {
 namespace {
@@ -16,7 +17,17 @@ const wchar_t* OrNull(const std::wstring& text) { return text.empty() ? nullptr 
 
 }  // namespace
 
-std::optional<std::wstring> Win32OpenFilePrompt::Ask(const OpenFileRequest& request) {
+DialogAnswer Win32OpenFilePrompt::Ask(const OpenFileRequest& request) {
+    // A bare library name would be looked for where anyone may have put a file of that name.
+    if (systemFolder_.empty()) {
+        return DialogAnswer::Failed(L"Windows did not say where its system folder is.");
+    }
+    const std::wstring library = systemFolder_ + kOpenFileDialogLibrary;
+    const OpenFileDialogFunctions dialogFunctions = FindOpenFileDialog(library);
+    if (dialogFunctions.getOpenFileName == nullptr) {
+        return DialogAnswer::Failed(L"Its library could not be loaded:\r\n" + library +
+                                    L"\r\n\r\n" + SystemErrorText(dialogFunctions.error, library));
+    }
     const std::wstring filterList = ToFilterList(request.filter);
     std::vector<wchar_t> file(kFileBufferChars, L'\0');
     OPENFILENAMEW dialog{};
@@ -30,11 +41,15 @@ std::optional<std::wstring> Win32OpenFilePrompt::Ask(const OpenFileRequest& requ
     dialog.lpstrTitle = OrNull(request.title);
     // The working folder stays where it was: nothing else in the program should move with a dialog.
     dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    const GetOpenFileNameFunction getOpenFileName = FindGetOpenFileName();
-    if (getOpenFileName == nullptr || !getOpenFileName(&dialog)) {
-        return std::nullopt;
+    if (dialogFunctions.getOpenFileName(&dialog)) {
+        return DialogAnswer::Chosen(file.data());
     }
-    return std::wstring(file.data());
+    // No code is a cancel; anything else means the dialog never came up.
+    const DWORD failure = dialogFunctions.extendedError();
+    if (failure == 0) {
+        return DialogAnswer::Cancelled();
+    }
+    return DialogAnswer::Failed(L"Windows reported " + CommonDialogErrorText(failure) + L".");
 }
 
 }  // namespace tarvane

@@ -6,11 +6,11 @@
 namespace tarvane {
 
 // The shell's folder browser, modal to the owner window, starting at the desktop and confirming
-// file-system folders only. Needs COM initialised on the calling thread.
+// file-system folders only. Starts COM on the calling thread for each browse.
 class ShellFolderBrowser final : public FolderBrowser {
   public:
     explicit ShellFolderBrowser(HWND owner) : owner_(owner) {}
-    std::wstring BrowseForFolder(const std::wstring& title,
+    DialogAnswer BrowseForFolder(const std::wstring& title,
                                  const std::wstring& firstSelection) override;
 
   private:

@@ -1,5 +1,6 @@
 # Checks of what is shipped, read from the files natively (objdump, zip): Tarvane.exe's import
-# table against the reviewed lists, and, in the release target's build, the release packages.
+# table against the reviewed lists, its header's defences, and, in the release target's build, the
+# release packages.
 if(NOT WIN32 OR NOT TARVANE_OBJDUMP)
     return()
 endif()
@@ -24,6 +25,27 @@ add_test(NAME imports_check_rejects_unlisted
 set_tests_properties(imports_check_rejects_unlisted PROPERTIES
     PASS_REGULAR_EXPRESSION
     "DLL not in the list: USER32\\.DLL.*function not in the list: KERNEL32\\.dll!GetProcAddress")
+
+# The defences in the exe's header: loaded at a random address (with the relocations that needs,
+# anywhere in the 64-bit space on x86_64), its data never executed, no terminal-server shims.
+set(requiredPeFlags DYNAMIC_BASE NX_COMPAT TERMINAL_SERVER_AWARE)
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    list(APPEND requiredPeFlags HIGH_ENTROPY_VA)
+endif()
+add_test(NAME pe_flags
+         COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${TARVANE_OBJDUMP} -DEXE=$<TARGET_FILE:Tarvane>
+                 "-DREQUIRED=${requiredPeFlags}" -P ${CMAKE_CURRENT_SOURCE_DIR}/check_pe_flags.cmake)
+
+# The check must catch an exe linked without one of them.
+add_executable(pe_flags_probe WIN32 tools/pe_flags_probe.cpp)
+tarvane_compile_options(pe_flags_probe)
+tarvane_shipped_link_options(pe_flags_probe)
+target_link_options(pe_flags_probe PRIVATE LINKER:--disable-tsaware)
+add_test(NAME pe_flags_check_rejects_missing
+         COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${TARVANE_OBJDUMP} -DEXE=$<TARGET_FILE:pe_flags_probe>
+                 "-DREQUIRED=${requiredPeFlags}" -P ${CMAKE_CURRENT_SOURCE_DIR}/check_pe_flags.cmake)
+set_tests_properties(pe_flags_check_rejects_missing PROPERTIES
+    PASS_REGULAR_EXPRESSION "lacks TERMINAL_SERVER_AWARE")
 
 # The release packages are made from the i686 build and the x86_64 one beside it (built there if
 # it is not built yet).

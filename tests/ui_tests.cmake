@@ -10,6 +10,7 @@ add_executable(ui_tests
     ui/tool_location_win32_test.cpp
     ui/pickers_win32_test.cpp
     ui/drop_win32_test.cpp
+    startup/dll_search_win32_test.cpp
 )
 target_link_libraries(ui_tests PRIVATE test_support_win32 tarvane_win32)
 tarvane_compile_options(ui_tests)
@@ -22,7 +23,14 @@ tarvane_compile_options(drop_poster)
 if(MINGW)
     target_link_options(drop_poster PRIVATE -Wl,--kill-at)
 endif()
-# The driver starts these two from the build folder, and loads drop_poster.dll from there.
-add_dependencies(ui_tests Tarvane fake_archive_tool drop_poster)
+# Planted beside copies of Tarvane.exe under system DLLs' names, and the control that loads DLLs
+# by bare name; built for the architecture under test like every other program here.
+add_library(planted_dll SHARED tools/planted_dll.cpp)
+set_target_properties(planted_dll PROPERTIES PREFIX "")
+tarvane_compile_options(planted_dll)
+add_executable(bare_name_loader tools/bare_name_loader.cpp)
+tarvane_compile_options(bare_name_loader)
+# The driver starts these from the build folder, and loads drop_poster.dll from there.
+add_dependencies(ui_tests Tarvane fake_archive_tool drop_poster planted_dll bare_name_loader)
 add_test(NAME ui_tests COMMAND ui_tests)
 set_tests_properties(ui_tests PROPERTIES TIMEOUT 600 RUN_SERIAL ON)

@@ -8,6 +8,7 @@ add_executable(unit_tests
     shell/file_dialog_test.cpp
     startup/component_test.cpp
     startup/ini_location_test.cpp
+    startup/process_defences_test.cpp
     startup/special_folder_test.cpp
     ui/commands_test.cpp
     ui/drop_test.cpp

@@ -62,8 +62,8 @@ bool RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
 
 }  // namespace
 
-MainWindow::MainWindow(HINSTANCE instance, SettingsFile& settings)
-    : instance_(instance), settings_(settings) {}
+MainWindow::MainWindow(HINSTANCE instance, SettingsFile& settings, std::wstring systemFolder)
+    : instance_(instance), settings_(settings), systemFolder_(std::move(systemFolder)) {}
 
 MainWindow::~MainWindow() {
     if (window_ != nullptr) {
@@ -151,7 +151,7 @@ LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
 template <typename Action>
 void MainWindow::RunAction(HWND owner, Action action) {
     Win32MessageBoxes boxes(owner);
-    Win32OpenFilePrompt prompt(owner);
+    Win32OpenFilePrompt prompt(owner, systemFolder_);
     ShellFolderBrowser folders(owner);
     Win32InstallRecords install;
     MainContext context{*this,     prompt,     folders, boxes,     settings_,

@@ -19,7 +19,9 @@ namespace tarvane {
 // window the message was sent to. The window's life ends at WM_NCDESTROY, its last message.
 class MainWindow final : public MainView {
   public:
-    MainWindow(HINSTANCE instance, SettingsFile& settings);
+    // The file dialog's library is loaded from systemFolder (ending in a backslash, or empty when
+    // the system did not say where it is).
+    MainWindow(HINSTANCE instance, SettingsFile& settings, std::wstring systemFolder);
     ~MainWindow() override;
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
@@ -65,6 +67,7 @@ class MainWindow final : public MainView {
 
     HINSTANCE instance_;
     SettingsFile& settings_;
+    const std::wstring systemFolder_;
     HWND window_ = nullptr;  // from WM_NCCREATE to WM_NCDESTROY
     bool created_ = false;   // CreateWindowExW gave the window back
     ScopedFont font_;

@@ -79,21 +79,42 @@ std::wstring FirstFolder(MainContext& context, const std::wstring& box, const wc
 void OnBrowseArchive(MainContext& context) {
     const std::wstring folder =
         FirstFolder(context, context.view.ArchiveText(), L"WW2\\Archives", true);
-    const std::optional<std::wstring> archive =
+    const std::optional<std::wstring> archive = ChosenPath(
+        context,
         context.dialog.Ask({L"Select SGA to be converted", folder.empty() ? L"C:\\" : folder,
-                            L"SGA File (*.sga)|*.sga"});
+                            L"SGA File (*.sga)|*.sga"}),
+        kFileDialogName);
     if (archive) {
         context.view.SetArchiveText(*archive);
     }
 }
 
 void OnBrowseOutput(MainContext& context) {
-    const std::wstring folder = context.folders.BrowseForFolder(
-        L"Please select WW2\\Data folder",
-        FirstFolder(context, context.view.OutputText(), L"WW2\\Data", false));
-    if (!folder.empty()) {
-        context.view.SetOutputText(folder);
+    const std::optional<std::wstring> folder =
+        ChosenPath(context,
+                   context.folders.BrowseForFolder(
+                       L"Please select WW2\\Data folder",
+                       FirstFolder(context, context.view.OutputText(), L"WW2\\Data", false)),
+                   kFolderBrowserName);
+    if (folder) {
+        context.view.SetOutputText(*folder);
     }
+}
+
+std::optional<std::wstring> ChosenPath(MainContext& context, const DialogAnswer& answer,
+                                       const std::wstring& chooser) {
+    switch (answer.result) {
+        case DialogResult::Chosen:
+            return answer.path;
+        case DialogResult::Cancelled:
+            return std::nullopt;
+        case DialogResult::Failed:
+            break;
+    }
+    // A click that does nothing at all would leave the user guessing.
+    context.boxes.Show(
+        ErrorMessage(L"Could not open the " + chooser + L"\r\n\r\n" + answer.reason));
+    return std::nullopt;
 }
 
 }  // namespace tarvane

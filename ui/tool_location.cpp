@@ -1,16 +1,18 @@
 #include "ui/tool_location.h"
 
 #include "base/decimal_text.h"
+#include "ui/pickers.h"
 
 namespace tarvane {
 namespace {
 
-// A chosen file, or "" when the dialog was cancelled: a cancel must never store anything.
+// A chosen file, or "" when the dialog was cancelled or could not be shown: neither may ever
+// store anything.
 std::wstring AskForArchiveTool(MainContext& context) {
-    return context.dialog
-        .Ask({L"Select Archive.exe in CoH folder", GameFolder(context.install),
-              L"Archive.exe|archive.exe"})
-        .value_or(L"");
+    const DialogAnswer answer =
+        context.dialog.Ask({L"Select Archive.exe in CoH folder", GameFolder(context.install),
+                            L"Archive.exe|archive.exe"});
+    return ChosenPath(context, answer, kFileDialogName).value_or(L"");
 }
 
 void StoreToolPath(MainContext& context, const std::wstring& value) {

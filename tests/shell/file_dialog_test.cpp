@@ -1,4 +1,4 @@
-// The file dialog's portable half: the filter in the platform's form.
+// The file dialog's portable half: the filter in the platform's form, and its failure codes told.
 #include <catch2/catch.hpp>
 
 #include <string>
@@ -45,6 +45,27 @@ TEST_CASE("A bar-separated filter becomes the platform's NUL-separated list") {
         const std::wstring list = ToFilterList(c.filter);
         CHECK(list.size() == c.filter.size() + 2);
         CHECK(FilterParts(list) == c.parts);
+    }
+}
+
+TEST_CASE("A common-dialog failure is told by its name and number, never as a system error") {
+    struct Case {
+        unsigned long code;
+        std::wstring text;
+    };
+    const Case cases[] = {
+        {0x0002, L"CDERR_INITIALIZATION (0x0002)"},
+        {0x000C, L"CDERR_REGISTERMSGFAIL (0x000C)"},
+        {0xFFFF, L"CDERR_DIALOGFAILURE (0xFFFF)"},
+        {0x3003, L"FNERR_BUFFERTOOSMALL (0x3003)"},
+        // A code of another dialog, or of a newer system: its number alone.
+        {0x1001, L"common-dialog error 0x1001"},
+        {0x0010, L"common-dialog error 0x0010"},
+        {0x12345, L"common-dialog error 0x12345"},
+    };
+    for (const Case& c : cases) {
+        CAPTURE(c.code);
+        CHECK(Printable(CommonDialogErrorText(c.code)) == Printable(c.text));
     }
 }
 

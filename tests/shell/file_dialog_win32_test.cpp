@@ -5,14 +5,16 @@
 #include <windows.h>
 #include <dlgs.h>
 
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "shell/file_dialog.h"
 #include "shell/file_dialog_win32.h"
+#include "startup/special_folder.h"
+#include "startup/special_folder_win32.h"
 #include "support/dialog_watcher_win32.h"
 #include "support/printable.h"
+#include "support/thread_hook_win32.h"
 #include "support/win32_files.h"
 #include "support/window_driving_win32.h"
 
@@ -53,7 +55,7 @@ DialogWatcher Cancel(Seen& seen) {
 // The dialog as the main window asks it, owned by a stand-in window.
 struct DialogUnderTest {
     OwnerWindow owner;
-    Win32OpenFilePrompt prompt{owner.handle};
+    Win32OpenFilePrompt prompt{owner.handle, GetSpecialFolder(kSystemFolderId)};
 };
 
 }  // namespace
@@ -75,12 +77,12 @@ TEST_CASE("A file chosen by name in the first folder comes back as its full path
     DialogUnderTest under;
     Seen seen;
     DialogWatcher driver = Choose(L"Data.sga", seen);
-    const std::optional<std::wstring> chosen =
+    const DialogAnswer chosen =
         under.prompt.Ask({L"Select SGA to be converted", folder, row.filter});
     REQUIRE_NOTHROW(driver.Finish());
 
-    REQUIRE(chosen);
-    CHECK(Printable(*chosen) == Printable(folder + L"Data.sga"));
+    REQUIRE(chosen.result == DialogResult::Chosen);
+    CHECK(Printable(chosen.path) == Printable(folder + L"Data.sga"));
     CHECK(Printable(seen.title) == "Select SGA to be converted");
     CHECK(seen.fileTypes == row.fileTypes);
     CHECK(seen.fileTypeShown == row.fileTypes.front());
@@ -96,12 +98,12 @@ TEST_CASE("A typed full path outside the ANSI code page comes back intact", "[fi
     DialogUnderTest under;
     Seen seen;
     DialogWatcher driver = Choose(file, seen);
-    const std::optional<std::wstring> chosen =
+    const DialogAnswer chosen =
         under.prompt.Ask({L"Select SGA to be converted", L"C:\\", L"SGA File (*.sga)|*.sga"});
     REQUIRE_NOTHROW(driver.Finish());
 
-    REQUIRE(chosen);
-    CHECK(Printable(*chosen) == Printable(file));
+    REQUIRE(chosen.result == DialogResult::Chosen);
+    CHECK(Printable(chosen.path) == Printable(file));
 }
 
 TEST_CASE("A cancelled dialog gives no file", "[file dialog]") {
@@ -113,23 +115,61 @@ TEST_CASE("A cancelled dialog gives no file", "[file dialog]") {
     SECTION("before any choice") {
         Seen seen;
         DialogWatcher driver = Cancel(seen);
-        const std::optional<std::wstring> chosen = under.prompt.Ask(request);
+        const DialogAnswer cancelled = under.prompt.Ask(request);
         REQUIRE_NOTHROW(driver.Finish());
-        CHECK_FALSE(chosen);
+        CHECK(cancelled == DialogAnswer::Cancelled());
         CHECK(Printable(seen.title) == "Archive.exe location");
     }
     SECTION("after a choice") {
         Seen chosen;
         DialogWatcher choose = Choose(L"Archive.exe", chosen);
-        const bool choseFirst = under.prompt.Ask(request).has_value();
+        const bool choseFirst = under.prompt.Ask(request).result == DialogResult::Chosen;
         REQUIRE_NOTHROW(choose.Finish());
         REQUIRE(choseFirst);
 
         Seen cancelled;
         DialogWatcher cancel = Cancel(cancelled);
-        const std::optional<std::wstring> afterCancel = under.prompt.Ask(request);
+        const DialogAnswer afterCancel = under.prompt.Ask(request);
         REQUIRE_NOTHROW(cancel.Finish());
-        CHECK_FALSE(afterCancel);
+        CHECK(afterCancel == DialogAnswer::Cancelled());
+    }
+}
+
+namespace {
+
+// Cancels every window of the thread that becomes active, so that a dialog that comes up where it
+// must not ends the case at once instead of waiting for a user.
+LRESULT CALLBACK CancelWhatComesUp(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_ACTIVATE) {
+        PostMessageW(reinterpret_cast<HWND>(wParam), WM_COMMAND, IDCANCEL, 0);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+}  // namespace
+
+TEST_CASE("Without its library in the system folder the dialog answers a failure with the reason",
+          "[file dialog]") {
+    OwnerWindow owner;
+    const OpenFileRequest request{L"Select SGA to be converted", L"C:\\",
+                                  L"SGA File (*.sga)|*.sga"};
+    const ThreadHook cancel(WH_CBT, CancelWhatComesUp);
+
+    SECTION("a system folder without comdlg32.dll: nothing is taken from anywhere else") {
+        // A load by bare name would still find the system's copy, loaded here already.
+        const ScratchFolder elsewhere(L"file-dialog-no-library");
+        const DialogAnswer answer =
+            Win32OpenFilePrompt(owner.handle, elsewhere.Path()).Ask(request);
+        REQUIRE(answer.result == DialogResult::Failed);
+        CAPTURE(Printable(answer.reason));
+        CHECK(answer.reason.rfind(L"Its library could not be loaded:\r\n" + elsewhere.Path() +
+                                      L"comdlg32.dll\r\n\r\n",
+                                  0) == 0);
+        CHECK(answer.reason.find(L"(error ") != std::wstring::npos);
+    }
+    SECTION("no system folder at all") {
+        const DialogAnswer answer = Win32OpenFilePrompt(owner.handle, L"").Ask(request);
+        CHECK(answer == DialogAnswer::Failed(L"Windows did not say where its system folder is."));
     }
 }
 

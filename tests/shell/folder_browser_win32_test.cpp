@@ -89,24 +89,24 @@ struct BrowserUnderTest {
 // What OK answers, pressed as soon as the browser is up.
 std::wstring OkAtOnce(FolderBrowser& browser, const std::wstring& firstSelection) {
     DialogWatcher watcher([](HWND dialog) { Answer(dialog, L"OK"); });
-    const std::wstring answer = browser.BrowseForFolder(kTitle, firstSelection);
+    const DialogAnswer answer = browser.BrowseForFolder(kTitle, firstSelection);
     REQUIRE_NOTHROW(watcher.Finish());
-    return answer;
+    return answer.path;
 }
 
 }  // namespace
 
-TEST_CASE("A cancelled folder browser answers nothing", "[folder browser]") {
+TEST_CASE("A cancelled folder browser answers a cancel", "[folder browser]") {
     BrowserUnderTest under;
     Seen seen;
     DialogWatcher watcher([&seen](HWND dialog) {
         Look(dialog, seen);
         CancelDialog(dialog);
     });
-    const std::wstring answer = under.browser.BrowseForFolder(kTitle, L"");
+    const DialogAnswer answer = under.browser.BrowseForFolder(kTitle, L"");
     REQUIRE_NOTHROW(watcher.Finish());
 
-    CHECK(Printable(answer).empty());
+    CHECK(answer == DialogAnswer::Cancelled());
     CHECK(std::find(seen.texts.begin(), seen.texts.end(), kTitle) != seen.texts.end());
     CHECK(seen.owner == under.owner.handle);
     CHECK_FALSE(seen.ownerEnabled);
@@ -135,15 +135,16 @@ TEST_CASE("A chosen folder comes back as the shell's path with nothing added", "
         Select(dialog, row.itemPath, seen);
         Answer(dialog, L"OK");
     });
-    const std::wstring answer = under.browser.BrowseForFolder(kTitle, L"");
+    const DialogAnswer answer = under.browser.BrowseForFolder(kTitle, L"");
     REQUIRE_NOTHROW(watcher.Finish());
 
     REQUIRE(seen.selected);
     CHECK(seen.okEnabled);
-    CHECK(Printable(answer) == Printable(row.answer));
+    REQUIRE(answer.result == DialogResult::Chosen);
+    CHECK(Printable(answer.path) == Printable(row.answer));
 }
 
-TEST_CASE("A shell folder without a file-system path cannot be confirmed and answers nothing",
+TEST_CASE("A shell folder without a file-system path cannot be confirmed and answers a cancel",
           "[folder browser]") {
     BrowserUnderTest under;
     Seen seen;
@@ -153,12 +154,12 @@ TEST_CASE("A shell folder without a file-system path cannot be confirmed and ans
         // Pressed anyway, as a keyboard shortcut might: the shell has no path to give.
         PostCommand(dialog, IDOK);
     });
-    const std::wstring answer = under.browser.BrowseForFolder(kTitle, L"");
+    const DialogAnswer answer = under.browser.BrowseForFolder(kTitle, L"");
     REQUIRE_NOTHROW(watcher.Finish());
 
     REQUIRE(seen.selected);
     CHECK_FALSE(seen.okEnabled);
-    CHECK(Printable(answer).empty());
+    CHECK(answer == DialogAnswer::Cancelled());
 }
 
 TEST_CASE("The first selection is selected as the browser opens, so OK at once answers it",

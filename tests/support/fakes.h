@@ -239,43 +239,54 @@ class FakeFileDialog final : public OpenFilePrompt {
   public:
     explicit FakeFileDialog(CallLog& log) : log_(log) {}
 
-    void WillChoose(std::wstring path) { answers_.push_back(std::move(path)); }
-    void WillCancel() { answers_.push_back(std::nullopt); }
+    void WillChoose(std::wstring path) {
+        answers_.push_back(DialogAnswer::Chosen(std::move(path)));
+    }
+    void WillCancel() { answers_.push_back(DialogAnswer::Cancelled()); }
+    // The dialog cannot be shown, for this reason.
+    void WillFail(std::wstring reason) {
+        answers_.push_back(DialogAnswer::Failed(std::move(reason)));
+    }
 
-    std::optional<std::wstring> Ask(const OpenFileRequest& request) override {
+    DialogAnswer Ask(const OpenFileRequest& request) override {
         log_.Add("Dialog.Ask", request.title);
         requests.push_back(request);
-        return NextAnswer(answers_, std::optional<std::wstring>());
+        return NextAnswer(answers_, DialogAnswer::Cancelled());
     }
 
     std::vector<OpenFileRequest> requests;
 
   private:
     CallLog& log_;
-    std::deque<std::optional<std::wstring>> answers_;
+    std::deque<DialogAnswer> answers_;
 };
 
-// The shell's folder browser: answers in turn, "" (a cancel) when none is left. Each browse is
-// logged under its title, and the folder it was to select first kept for the test to read.
+// The shell's folder browser: answers in turn, a cancel when none is left. Each browse is logged
+// under its title, and the folder it was to select first kept for the test to read.
 class FakeFolderBrowser final : public FolderBrowser {
   public:
     explicit FakeFolderBrowser(CallLog& log) : log_(log) {}
 
-    void WillChoose(std::wstring folder) { answers_.push_back(std::move(folder)); }
-    void WillCancel() { answers_.push_back(L""); }
+    void WillChoose(std::wstring folder) {
+        answers_.push_back(DialogAnswer::Chosen(std::move(folder)));
+    }
+    void WillCancel() { answers_.push_back(DialogAnswer::Cancelled()); }
+    void WillFail(std::wstring reason) {
+        answers_.push_back(DialogAnswer::Failed(std::move(reason)));
+    }
 
-    std::wstring BrowseForFolder(const std::wstring& title,
+    DialogAnswer BrowseForFolder(const std::wstring& title,
                                  const std::wstring& firstSelection) override {
         log_.Add("Folders.BrowseForFolder", title);
         firstSelections.push_back(firstSelection);
-        return NextAnswer(answers_, std::wstring());
+        return NextAnswer(answers_, DialogAnswer::Cancelled());
     }
 
     std::vector<std::wstring> firstSelections;
 
   private:
     CallLog& log_;
-    std::deque<std::wstring> answers_;
+    std::deque<DialogAnswer> answers_;
 };
 
 // Records every box; an OK box answers OK, a Yes/No box answers what the test set.

@@ -6,6 +6,7 @@
 
 #include "settings/settings_win32.h"
 #include "support/printable.h"
+#include "support/thread_hook_win32.h"
 #include "ui/layout.h"
 #include "ui/main_window_win32.h"
 
@@ -37,26 +38,12 @@ LRESULT CALLBACK DestroyAsWindowsDoes(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-class ThreadHook {
-  public:
-    ThreadHook(int kind, HOOKPROC procedure)
-        : hook_(SetWindowsHookExW(kind, procedure, nullptr, GetCurrentThreadId())) {
-        REQUIRE(hook_ != nullptr);
-    }
-    ~ThreadHook() { UnhookWindowsHookEx(hook_); }
-    ThreadHook(const ThreadHook&) = delete;
-    ThreadHook& operator=(const ThreadHook&) = delete;
-
-  private:
-    HHOOK hook_;
-};
-
 }  // namespace
 
 TEST_CASE("A window that cannot be created leaves no quit message and gives its reason in words",
           "[window]") {
     Win32SettingsFile settings(L"C:\\never-read.ini");  // creating the window reads no settings
-    MainWindow window(GetModuleHandleW(nullptr), settings);
+    MainWindow window(GetModuleHandleW(nullptr), settings, L"");  // nor opens a dialog
     std::wstring failure;
     bool created = true;
     {

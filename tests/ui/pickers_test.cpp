@@ -186,5 +186,38 @@ TEST_CASE("Each press looks again: a tool stored between two presses moves the n
           std::vector<std::wstring>{kData, LR"(E:\Game\WW2\Data)"});
 }
 
+TEST_CASE(
+    "A picker that cannot be shown says why in an Error box and leaves both boxes as they were") {
+    struct Case {
+        const char* name;
+        void (*action)(MainContext&);
+        std::wstring reason;
+        std::wstring text;
+    };
+    const Case cases[] = {
+        {"archive", OnBrowseArchive, L"Windows reported CDERR_INITIALIZATION (0x0002).",
+         L"Could not open the file dialog\r\n\r\nWindows reported CDERR_INITIALIZATION (0x0002)."},
+        {"folder", OnBrowseOutput, L"COM could not be started on this thread.",
+         L"Could not open the folder browser\r\n\r\nCOM could not be started on this thread."},
+    };
+    for (const Case& c : cases) {
+        CAPTURE(c.name);
+        FakeWindow window;
+        window.view.Type(L"typed.sga", L"typed folder");
+        window.dialog.WillFail(c.reason);
+        window.folders.WillFail(c.reason);
+
+        c.action(window.context);
+
+        REQUIRE(window.boxes.shown.size() == 1);
+        CHECK(IsErrorBox(window.boxes.shown[0]));
+        CHECK(Printable(window.boxes.shown[0].text) == Printable(c.text));
+        CHECK(window.view.archive == L"typed.sga");
+        CHECK(window.view.output == L"typed folder");
+        CHECK_FALSE(window.log.Contains("View.SetArchiveText"));
+        CHECK_FALSE(window.log.Contains("View.SetOutputText"));
+    }
+}
+
 }  // namespace
 }  // namespace tarvane::testing

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "startup/special_folder.h"
+#include "startup/special_folder_win32.h"
 #include "support/folder_tree_win32.h"
 #include "support/printable.h"
 #include "support/win32_files.h"
@@ -111,6 +113,40 @@ TEST_CASE("With SGB Out empty, the folder browser opens on the game's data folde
     CHECK(WaitUntil([&] { return SelectedTreeItem(FolderTree(browser)) == L"Data"; }));
     Answer(browser, L"OK");
     CHECK(Printable(WindowText(started.Control(kTxtSGBOut))) == Printable(game.data));
+}
+
+TEST_CASE(
+    "A file dialog that cannot be loaded is told at the first start and at the archive button",
+    "[ui][pickers]") {
+    // Wine cannot load comdlg32 at all for this copy, as a damaged system could not.
+    const ProgramCopy copy(L"Tarvane.exe", L"TarvaneWithoutDialog.exe", {{L"comdlg32", L""}});
+    const std::wstring library = GetSpecialFolder(kSystemFolderId) + L"comdlg32.dll";
+    const PreparedSettings noSettings(std::nullopt);
+    const TarvaneProcess program(copy.FromBuildFolder());
+    Answer(program.WaitForMessageBox(L"Tarvane").handle, L"Yes");
+
+    const MessageBoxSeen first = program.WaitForMessageBox(L"Error");
+    CAPTURE(Printable(first.text));
+    CHECK(first.text.rfind(L"Could not open the file dialog\r\n\r\nIts library could not be loaded:"
+                           L"\r\n" +
+                               library + L"\r\n\r\n",
+                           0) == 0);
+    CHECK(first.text.find(L"(error ") != std::wstring::npos);
+    CHECK(first.icon == BoxIcon::Error);
+    CHECK(first.buttons == kOkOnly);
+    HWND window = program.MainWindow();
+    CHECK((window == nullptr || !IsWindowVisible(window)));
+    Answer(first.handle, L"OK");
+
+    // Then the window, with nothing stored; and the archive button says the same.
+    window = program.WaitForMainWindowShown();
+    CHECK(noSettings.settings.StoredTool() == std::nullopt);
+    SetText(GetDlgItem(window, kTxtSGAPath), L"C:\\typed by hand.sga");
+    Click(GetDlgItem(window, kCmdSGABrowse));
+    const MessageBoxSeen again = program.WaitForMessageBox(L"Error");
+    CHECK(Printable(again.text) == Printable(first.text));
+    Answer(again.handle, L"OK");
+    CHECK(WindowText(GetDlgItem(window, kTxtSGAPath)) == L"C:\\typed by hand.sga");
 }
 
 }  // namespace tarvane::testing

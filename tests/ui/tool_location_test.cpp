@@ -114,6 +114,28 @@ TEST_CASE("A cancelled Tools dialog keeps the stored location and the boxes") {
     CHECK(window.view.output == L"typed folder");
 }
 
+TEST_CASE("A file dialog that cannot be shown is told, and the stored location stays") {
+    const Message failure = ErrorMessage(
+        L"Could not open the file dialog\r\n\r\nWindows did not say where its "
+        L"system folder is.");
+    FakeWindow window;
+    window.dialog.WillFail(L"Windows did not say where its system folder is.");
+
+    SECTION("at the first start, after the question") {
+        window.boxes.answerToQuestions = Answer::Yes;
+        OnLoad(window.context);
+        CHECK(window.boxes.shown == std::vector<Message>{kQuestion, failure});
+        CHECK_FALSE(window.settings.ArchiveToolRaw().has_value());
+    }
+    SECTION("from the Tools menu") {
+        window.settings.StoreArchiveTool(kStored);
+        OnSetToolPath(window.context);
+        CHECK(window.boxes.shown == std::vector<Message>{failure});
+        CHECK(window.settings.ArchiveToolRaw() == kStored);
+    }
+    CHECK_FALSE(window.log.Contains("Settings.Write"));
+}
+
 TEST_CASE("A store that fails is reported with the settings file and the reason") {
     FakeWindow window;
     window.settings.FailWrites(L"Access is denied.");

@@ -80,6 +80,38 @@ RecordedGameFolder::~RecordedGameFolder() {
     }
 }
 
+ProgramCopy::ProgramCopy(const std::wstring& program, const std::wstring& copyName,
+                         const std::vector<DllOverride>& overrides)
+    : copyName_(copyName),
+      subfolder_(copyName.substr(0, copyName.find_last_of(L'.')) + L"\\"),
+      folder_(BuildFolder() + subfolder_),
+      cleared_(ScratchFolder::ClearedAt(folder_)),
+      overridesKey_(L"Software\\Wine\\AppDefaults\\" + copyName) {
+    if (!CreateDirectoryW(folder_.c_str(), nullptr) ||
+        !CopyFileW((BuildFolder() + program).c_str(), (folder_ + copyName).c_str(), TRUE)) {
+        FailDriving(L"cannot copy " + program + L" to " + folder_);
+    }
+    // What an earlier run that did not end cleanly may have left.
+    RemoveOverrides();
+    ScopedRegistryKey key;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, (overridesKey_ + L"\\DllOverrides").c_str(), 0, nullptr,
+                        0, KEY_SET_VALUE, nullptr, key.receive(), nullptr) != ERROR_SUCCESS) {
+        FailDriving(L"cannot make Wine's DLL overrides for " + copyName);
+    }
+    for (const DllOverride& entry : overrides) {
+        RegSetValueExW(key.get(), entry.dll.c_str(), 0, REG_SZ,
+                       reinterpret_cast<const BYTE*>(entry.order.c_str()),
+                       static_cast<DWORD>((entry.order.size() + 1) * sizeof(wchar_t)));
+    }
+}
+
+ProgramCopy::~ProgramCopy() { RemoveOverrides(); }
+
+void ProgramCopy::RemoveOverrides() const {
+    RegDeleteKeyW(HKEY_CURRENT_USER, (overridesKey_ + L"\\DllOverrides").c_str());
+    RegDeleteKeyW(HKEY_CURRENT_USER, overridesKey_.c_str());
+}
+
 ScreenDpiSetting::ScreenDpiSetting(DWORD dpi) : saved_(LogPixels()) { SetLogPixels(dpi); }
 
 ScreenDpiSetting::~ScreenDpiSetting() { SetLogPixels(saved_); }

@@ -7,8 +7,10 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "support/printable.h"
+#include "support/win32_files.h"
 
 namespace tarvane::testing {
 
@@ -33,6 +35,38 @@ class RecordedGameFolder {
     ~RecordedGameFolder();
     RecordedGameFolder(const RecordedGameFolder&) = delete;
     RecordedGameFolder& operator=(const RecordedGameFolder&) = delete;
+};
+
+// A copy of a program of the build under a file name that no other case starts, in a folder of its
+// own in the build folder, with Wine told where that program takes some DLLs from: Wine's
+// per-program setting HKCU\Software\Wine\AppDefaults\<file name>\DllOverrides, which Windows
+// does not have. "native,builtin" prefers a DLL found on disk, as Windows does for every DLL that
+// is not one of its known DLLs; "" makes a DLL unloadable. Folder and setting go again afterwards.
+class ProgramCopy {
+  public:
+    struct DllOverride {
+        std::wstring dll;  // as Wine names it: "comdlg32", "winspool.drv"
+        std::wstring order;
+    };
+    ProgramCopy(const std::wstring& program, const std::wstring& copyName,
+                const std::vector<DllOverride>& overrides);
+    ~ProgramCopy();
+    ProgramCopy(const ProgramCopy&) = delete;
+    ProgramCopy& operator=(const ProgramCopy&) = delete;
+
+    // The copy's folder, with its trailing backslash.
+    const std::wstring& Folder() const { return folder_; }
+    // The copy's path from the build folder, as TarvaneProcess takes it.
+    std::wstring FromBuildFolder() const { return subfolder_ + copyName_; }
+
+  private:
+    void RemoveOverrides() const;
+
+    const std::wstring copyName_;
+    const std::wstring subfolder_;
+    const std::wstring folder_;
+    const ScratchFolder cleared_;
+    const std::wstring overridesKey_;
 };
 
 // The settings file the program uses, chosen by the program's own rule. Saves the file as it was
