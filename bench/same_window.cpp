@@ -1,6 +1,7 @@
 // The start-up baseline: Tarvane's window with Tarvane's start-up duties and nothing else, each
 // done the plainest way Win32 offers. Built with Tarvane.exe's flags, manifest (common controls 6)
-// and icon, it initialises the common controls, looks up the two special folders, reads the
+// and icon, it sets the process's defences, initialises the common controls, looks up the
+// special folders (the system folder twice, as Tarvane does), reads the
 // archive tool's location from the settings file once, and opens a window of Tarvane's class and
 // window styles with its menu bar and its eight controls created in place with the dialog font
 // (labels sized to their captions), and the caret in the first text box. It ends when its
@@ -31,12 +32,35 @@ std::wstring SpecialFolder(int id) {
     return folder;
 }
 
+FARPROC Kernel32Function(const char* name) {
+    return GetProcAddress(GetModuleHandleW(L"kernel32.dll"), name);
+}
+
+// Where DLLs may come from, DEP and the heap's end on corruption, as Tarvane sets them first.
+void DefendProcess() {
+    constexpr DWORD kSystemFolderOnly = 0x00000800;  // LOAD_LIBRARY_SEARCH_SYSTEM32
+    const auto setDefault = reinterpret_cast<BOOL(WINAPI*)(DWORD)>(
+        reinterpret_cast<void*>(Kernel32Function("SetDefaultDllDirectories")));
+    if (setDefault == nullptr || !setDefault(kSystemFolderOnly)) {
+        SetDllDirectoryW(L"");
+    }
+    if (sizeof(void*) == 4) {
+        if (const auto setDep = reinterpret_cast<BOOL(WINAPI*)(DWORD)>(
+                reinterpret_cast<void*>(Kernel32Function("SetProcessDEPPolicy")))) {
+            setDep(0x00000001);  // PROCESS_DEP_ENABLE
+        }
+    }
+    HeapSetInformation(nullptr, HeapEnableTerminationOnCorruption, nullptr, 0);
+}
+
 void DoStartupDuties() {
+    DefendProcess();
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     const std::wstring settings =
         SpecialFolder(CSIDL_COMMON_APPDATA) + L"\\" + tarvane::kSettingsFileName;
     SpecialFolder(CSIDL_SYSTEM);
+    SpecialFolder(CSIDL_SYSTEM);  // the file dialog's library is loaded from there by full path
     wchar_t toolPath[tarvane::kReadBufferChars] = {};
     GetPrivateProfileStringW(tarvane::kPathsSection, tarvane::kArchiveKey, L"", toolPath,
                              tarvane::kReadBufferChars, settings.c_str());
