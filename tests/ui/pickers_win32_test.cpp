@@ -102,10 +102,10 @@ TEST_CASE("With SGA In empty, the archive picker opens in the game's archives be
           Printable(game.archives + L"\\WW2Data.sga"));
 }
 
-// Not run by default: this Wine's folder browser now and then never applies a selection asked
-// for at BFFM_INITIALIZED (nothing at all is selected), about one run in ten on a busy machine,
-// whatever the program does. The same callback is tested in process, with the real browser, by
-// the folder browser's integration test. Run it by its tag: ui_tests "[browser-selection]".
+// Not run by default: this Wine's folder browser now and then (about one run in ten on a busy
+// machine) selects nothing when asked for a folder made just before it opened, whatever the
+// program does. The callback is tested in process, with the real browser and a drive, by the
+// folder browser's integration test. Run it by its tag: ui_tests "[browser-selection]".
 TEST_CASE("With SGB Out empty, the folder browser opens on the game's data folder beside the tool",
           "[.][ui][pickers][browser-selection]") {
     const GameFoldersBesideTool game;
