@@ -1,0 +1,205 @@
+#include "ui/path_completion_win32.h"
+
+#include <shlguid.h>
+#include <shlobj.h>
+
+#include <atomic>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "ui/game_folder_win32.h"
+
+namespace tarvane {
+namespace {
+
+// The suggestions of one box, as the autocomplete object asks for them: it calls Expand with the
+// text typed up to a backslash, then reads the items. On Windows it does so from a thread of its
+// own, at any time while it lives, so this owns everything it uses and touches no window; the
+// lock keeps a listing and a reading apart.
+class FolderSuggestions final : public IEnumString, public IACList {
+  public:
+    explicit FolderSuggestions(CompletionKind kind) : kind_(kind) {
+        InitializeCriticalSection(&lock_);
+    }
+    ~FolderSuggestions() { DeleteCriticalSection(&lock_); }
+    FolderSuggestions(const FolderSuggestions&) = delete;
+    FolderSuggestions& operator=(const FolderSuggestions&) = delete;
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+        if (object == nullptr) {
+            return E_POINTER;
+        }
+        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IEnumString)) {
+            *object = static_cast<IEnumString*>(this);
+        } else if (IsEqualIID(iid, IID_IACList)) {
+            *object = static_cast<IACList*>(this);
+        } else {
+            *object = nullptr;
+            return E_NOINTERFACE;
+        }
+        AddRef();
+        return S_OK;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
+    ULONG STDMETHODCALLTYPE Release() override {
+        const ULONG left = --references_;
+        if (left == 0) {
+            delete this;
+        }
+        return left;
+    }
+
+    HRESULT STDMETHODCALLTYPE Expand(PCWSTR typed) override {
+        // Listed before the lock is taken: a reader waits for the swap only.
+        std::vector<std::wstring> items = typed != nullptr ? Listing(typed) : Items{};
+        const Guard guard(lock_);
+        items_ = std::move(items);
+        next_ = 0;
+        return S_OK;
+    }
+
+    HRESULT STDMETHODCALLTYPE Next(ULONG wanted, LPOLESTR* strings, ULONG* fetched) override {
+        if (strings == nullptr || (fetched == nullptr && wanted != 1)) {
+            return E_POINTER;
+        }
+        const Guard guard(lock_);
+        ULONG given = 0;
+        HRESULT result = S_OK;
+        while (given < wanted && next_ < items_.size()) {
+            const std::wstring& item = items_[next_];
+            const std::size_t bytes = (item.size() + 1) * sizeof(wchar_t);
+            auto* copy = static_cast<LPOLESTR>(CoTaskMemAlloc(bytes));
+            if (copy == nullptr) {
+                result = E_OUTOFMEMORY;
+                break;
+            }
+            std::memcpy(copy, item.c_str(), bytes);
+            strings[given++] = copy;
+            ++next_;
+        }
+        if (fetched != nullptr) {
+            *fetched = given;
+        }
+        return FAILED(result) ? result : given == wanted ? S_OK : S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE Skip(ULONG count) override {
+        const Guard guard(lock_);
+        const std::size_t left = items_.size() - next_;
+        next_ += count < left ? count : left;
+        return count <= left ? S_OK : S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE Reset() override {
+        const Guard guard(lock_);
+        next_ = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE Clone(IEnumString** copy) override {
+        if (copy != nullptr) {
+            *copy = nullptr;
+        }
+        return E_NOTIMPL;
+    }
+
+  private:
+    using Items = std::vector<std::wstring>;
+
+    class Guard {
+      public:
+        explicit Guard(CRITICAL_SECTION& lock) : lock_(lock) { EnterCriticalSection(&lock_); }
+        ~Guard() { LeaveCriticalSection(&lock_); }
+        Guard(const Guard&) = delete;
+        Guard& operator=(const Guard&) = delete;
+
+      private:
+        CRITICAL_SECTION& lock_;
+    };
+
+    Items Listing(const std::wstring& typed) const {
+        Win32InstallRecords records;
+        const std::optional<std::wstring> folder = FolderToList(typed, records);
+        if (!folder) {
+            return {};
+        }
+        CompletionList list(kind_, *folder);
+        WIN32_FIND_DATAW entry{};
+        const ScopedFind found(FindFirstFileW((*folder + L"*").c_str(), &entry));
+        if (!found.valid()) {
+            return {};
+        }
+        bool more = true;
+        while (more) {
+            const DWORD attributes = entry.dwFileAttributes;
+            more = list.Take(entry.cFileName, (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
+                             (attributes & FILE_ATTRIBUTE_HIDDEN) != 0) &&
+                   FindNextFileW(found.get(), &entry);
+        }
+        return list.Items();
+    }
+
+    const CompletionKind kind_;
+    std::atomic<ULONG> references_{1};
+    CRITICAL_SECTION lock_;
+    Items items_;
+    std::size_t next_ = 0;
+};
+
+}  // namespace
+
+bool ComFromFirstUse::Start() {
+    if (!com_) {
+        com_.emplace();
+    }
+    return !com_->Failed();
+}
+
+bool PathCompletion::TakeKey(MSG& message) {
+    if (!started_) {
+        started_ = true;
+        Start(message.hwnd);
+    }
+    if ((message.wParam != VK_ESCAPE && message.wParam != VK_RETURN) || !dropDown_.valid()) {
+        return false;
+    }
+    DWORD status = 0;
+    ScopedTaskMemory<LPWSTR> highlighted;
+    if (FAILED(dropDown_.get()->GetDropDownStatus(&status, highlighted.receive())) ||
+        (status & ACDD_VISIBLE) == 0) {
+        return false;
+    }
+    // Enter takes the highlighted suggestion whether the arrow keys or the mouse picked it.
+    if (message.wParam == VK_RETURN && highlighted.valid()) {
+        SetWindowTextW(message.hwnd, highlighted.get());
+        const LPARAM end = lstrlenW(highlighted.get());
+        SendMessageW(message.hwnd, EM_SETSEL, static_cast<WPARAM>(end), end);
+    }
+    // Dispatched untranslated: a character after it would call the list up again.
+    DispatchMessageW(&message);
+    return true;
+}
+
+// A system without the autocomplete object, or without COM, leaves the box as it was: typing
+// works as before, only without suggestions.
+void PathCompletion::Start(HWND box) {
+    if (!com_.Start()) {
+        return;
+    }
+    // Listing a drive without a disk must not stop typing with the system's "No disk" box.
+    KeepDriveErrorsQuiet();
+    ScopedCom<IAutoComplete2> autoComplete;
+    if (FAILED(CoCreateInstance(CLSID_AutoComplete, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_IAutoComplete2,
+                                reinterpret_cast<void**>(autoComplete.receive())))) {
+        return;
+    }
+    const ScopedCom<IEnumString> suggestions(new FolderSuggestions(kind_));
+    // Suggestions only: what is typed or pasted is exactly what the box holds.
+    autoComplete.get()->SetOptions(ACO_AUTOSUGGEST);
+    if (FAILED(autoComplete.get()->Init(box, suggestions.get(), nullptr, nullptr))) {
+        return;
+    }
+    autoComplete.get()->QueryInterface(IID_IAutoCompleteDropDown,
+                                       reinterpret_cast<void**>(dropDown_.receive()));
+}
+
+}  // namespace tarvane
