@@ -162,18 +162,13 @@ bool PathCompletion::TakeKey(MSG& message) {
         return false;
     }
     DWORD status = 0;
-    ScopedTaskMemory<LPWSTR> highlighted;
+    ScopedTaskMemory<LPWSTR> highlighted;  // not needed, but not every system takes null for it
     if (FAILED(dropDown_.get()->GetDropDownStatus(&status, highlighted.receive())) ||
         (status & ACDD_VISIBLE) == 0) {
         return false;
     }
-    // Enter takes the highlighted suggestion whether the arrow keys or the mouse picked it.
-    if (message.wParam == VK_RETURN && highlighted.valid()) {
-        SetWindowTextW(message.hwnd, highlighted.get());
-        const LPARAM end = lstrlenW(highlighted.get());
-        SendMessageW(message.hwnd, EM_SETSEL, static_cast<WPARAM>(end), end);
-    }
-    // Dispatched untranslated: a character after it would call the list up again.
+    // The list closes on Esc, and on Enter takes the highlighted suggestion into the box. The key
+    // goes untranslated: a character after it would call the list up again.
     DispatchMessageW(&message);
     return true;
 }
