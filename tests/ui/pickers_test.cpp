@@ -151,7 +151,8 @@ TEST_CASE("Each picker opens at the first place there is, probing no more than i
 TEST_CASE("Paths that are not full paths on a local drive are never probed") {
     for (const std::wstring path :
          {LR"(C:x.sga)", LR"(Archives\x.sga)", LR"(\x.sga)", LR"(\\server\share\x.sga)",
-          LR"(\\?\C:\x.sga)", LR"(\\.\C:\x.sga)", LR"(N:\x.sga)", LR"(C:/x.sga)", LR"(1:\x.sga)"}) {
+          LR"(\\?\C:\x.sga)", LR"(\\.\C:\x.sga)", LR"(N:\x.sga)", LR"(C:/x.sga)", LR"(1:\x.sga)",
+          LR"("C:\a"b.sga")"}) {
         CAPTURE(Printable(path));
         FakeWindow window;
         window.install.remoteDrives = {L'N'};
