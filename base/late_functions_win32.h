@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 #include <commdlg.h>
+#include <shtypes.h>
 
 #include <string>
 
@@ -38,6 +39,13 @@ inline constexpr DWORD kSystemFolderOnly = 0x00000800;
 using SetProcessDEPPolicyFunction = BOOL(WINAPI*)(DWORD);
 SetProcessDEPPolicyFunction FindSetProcessDEPPolicy();
 inline constexpr DWORD kDepEnable = 0x00000001;
+
+// Windows Vista and later: the whole path of a shell item, however long, where
+// SHGetPathFromIDListW fails beyond MAX_PATH characters. kPathFromIdListDefault is GPFIDL_DEFAULT,
+// the item's file-system path.
+using SHGetPathFromIDListExFunction = BOOL(WINAPI*)(LPCITEMIDLIST, PWSTR, DWORD, int);
+SHGetPathFromIDListExFunction FindSHGetPathFromIDListEx();
+inline constexpr int kPathFromIdListDefault = 0;
 
 // Every Windows has the open-file dialog, but its library is loaded on first use: most starts
 // never open a dialog, and loading it at start-up costs megabytes of memory and part of the

@@ -84,6 +84,12 @@ std::optional<std::wstring> ChosenPath(MainContext& context, const DialogAnswer&
             return answer.path;
         case DialogResult::Cancelled:
             return std::nullopt;
+        case DialogResult::PathTooLong:
+            // Taken for a cancel, OK would do nothing and say nothing.
+            context.boxes.Show(ErrorMessage(L"The path of the folder \"" + answer.shownName +
+                                            L"\" is too long to use.\r\n\r\nPlease choose a "
+                                            L"folder with a shorter path."));
+            return std::nullopt;
         case DialogResult::Failed:
             break;
     }
