@@ -60,5 +60,6 @@ struct OpenFileDialogFunctions {
 };
 inline constexpr wchar_t kOpenFileDialogLibrary[] = L"comdlg32.dll";
 OpenFileDialogFunctions FindOpenFileDialog(const std::wstring& libraryPath);
+using OpenFileDialogFinder = OpenFileDialogFunctions (*)(const std::wstring& libraryPath);
 
 }  // namespace tarvane
