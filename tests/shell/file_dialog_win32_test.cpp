@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "base/path_text.h"
 #include "shell/file_dialog.h"
 #include "shell/file_dialog_win32.h"
 #include "startup/special_folder.h"
@@ -171,6 +172,50 @@ TEST_CASE("Without its library in the system folder the dialog answers a failure
         const DialogAnswer answer = Win32OpenFilePrompt(owner.handle, L"").Ask(request);
         CHECK(answer == DialogAnswer::Failed(L"Windows did not say where its system folder is."));
     }
+}
+
+namespace {
+
+// A stand-in for the system's GetOpenFileNameW that acts as Windows' does: whatever the flags, the
+// working folder is left where the user went, at the chosen file's folder (or, after a cancel,
+// wherever the user looked last).
+std::wstring standInFile;
+bool standInConfirms = true;
+
+BOOL WINAPI OpenAsWindowsDoes(OPENFILENAMEW* dialog) {
+    SetCurrentDirectoryW(path::Folder(standInFile).c_str());
+    return standInConfirms &&
+           lstrcpynW(dialog->lpstrFile, standInFile.c_str(), dialog->nMaxFile) != nullptr;
+}
+DWORD WINAPI NoDialogError() { return 0; }
+OpenFileDialogFunctions FindStandIn(const std::wstring&) {
+    return {OpenAsWindowsDoes, NoDialogError, ERROR_SUCCESS};
+}
+
+std::wstring WorkingFolder() {
+    wchar_t folder[MAX_PATH] = {};
+    GetCurrentDirectoryW(MAX_PATH, folder);
+    return folder;
+}
+
+}  // namespace
+
+TEST_CASE("The working folder is where it was before the dialog, wherever the dialog left it",
+          "[file dialog]") {
+    standInConfirms = GENERATE(true, false);
+    const ScratchFolder archives(L"file-dialog-working-folder");
+    standInFile = archives.Path() + L"Data.sga";
+    const std::wstring before = WorkingFolder();
+    REQUIRE(Printable(before) != Printable(path::Folder(standInFile)));
+    OwnerWindow owner;
+
+    const DialogAnswer answer =
+        Win32OpenFilePrompt(owner.handle, GetSpecialFolder(kSystemFolderId), FindStandIn)
+            .Ask({L"Select SGA to be converted", L"C:\\", L"SGA File (*.sga)|*.sga"});
+
+    CHECK(answer ==
+          (standInConfirms ? DialogAnswer::Chosen(standInFile) : DialogAnswer::Cancelled()));
+    CHECK(Printable(WorkingFolder()) == Printable(before));
 }
 
 }  // namespace tarvane::testing

@@ -106,6 +106,25 @@ TEST_CASE("A whole extraction starts the archive tool once a press with exactly 
     }
 }
 
+TEST_CASE("Paths pasted from Explorer's Copy as path reach the archive tool without their quotes",
+          "[ui][extraction]") {
+    const ScratchFolder scratch(L"ui copy as path");
+    const std::wstring tool = scratch.Path() + L"Archive.exe";
+    InstallFakeTool(scratch.Path(), L"Archive.exe");
+    const StartedProgram started(tool);
+    const std::wstring archive = L"C:\\My Mods\\Ww2Data.sga";
+    const std::wstring folder = L"D:\\Unpacked SGB\\";
+
+    PasteText(started.Control(kTxtSGAPath), L"\"" + archive + L"\"");
+    PasteText(started.Control(kTxtSGBOut), L" \"" + folder + L"\" ");
+    Click(started.Control(kCmdGo));
+
+    const std::vector<ToolCall> calls = WaitForToolCalls(scratch.Path(), 1);
+    REQUIRE(calls.size() == 1);
+    CHECK(calls[0].argv == std::vector<std::wstring>{tool, L"-a", archive, L"-e", folder});
+    CHECK(started.BoxesHold(L"\"" + archive + L"\"", L" \"" + folder + L"\" "));
+}
+
 TEST_CASE("A whole extraction done with the pickers alone reaches the archive tool",
           "[ui][extraction][pickers]") {
     const ScratchFolder scratch(L"ui extraction by mouse");
