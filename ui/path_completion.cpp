@@ -1,19 +1,13 @@
 #include "ui/path_completion.h"
 
+#include "base/path_text.h"
+
 namespace tarvane {
 namespace {
 
-bool IsDriveLetter(wchar_t c) { return (c | 0x20) >= L'a' && (c | 0x20) <= L'z'; }
-
-// Interim home of the rule, until the one home of path text takes it over.
-bool IsFullLocalDrivePath(std::wstring_view text, InstallRecords& records) {
-    return text.size() >= 3 && IsDriveLetter(text[0]) && text[1] == L':' && text[2] == L'\\' &&
-           !records.IsRemoteDrive(text[0]);
-}
-
 bool EndsWithArchiveExtension(std::wstring_view name) {
     constexpr std::wstring_view extension = L".sga";
-    if (name.size() <= extension.size()) {
+    if (name.size() < extension.size()) {
         return false;
     }
     const std::wstring_view end = name.substr(name.size() - extension.size());
@@ -33,10 +27,7 @@ std::optional<std::wstring> FolderToList(std::wstring_view typed, InstallRecords
         return std::nullopt;
     }
     const std::wstring_view folder = typed.substr(0, lastBackslash + 1);
-    // A slash or a quote means a path written some other way, and wildcards would make the
-    // listing's own pattern say something else.
-    if (folder.find_first_of(L"/\"*?<>|") != std::wstring_view::npos ||
-        !IsFullLocalDrivePath(folder, records)) {
+    if (!path::IsFullDrivePath(folder) || records.IsRemoteDrive(folder[0])) {
         return std::nullopt;
     }
     return std::wstring(folder);

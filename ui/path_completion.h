@@ -24,9 +24,10 @@ enum class CompletionKind {
 inline constexpr std::size_t kMostEntriesListed = 1000;
 
 // The folder that suggestions for typed text come from: the text up to and including its last
-// backslash. Only a full path on a local drive letter gets suggestions, as with the pickers' first
-// folders, so that typing never waits on a network: none for a share, a network drive, a relative
-// path, forward slashes, quotes or wildcards.
+// backslash. Only a full path on a local drive letter, written with backslashes, gets suggestions,
+// as with the pickers' first folders, so that typing never waits on a network: none for a share,
+// a network drive, a relative path, forward slashes, quotes or wildcards. Unlike the pickers, the
+// text is taken exactly as typed: every suggestion must begin with it.
 std::optional<std::wstring> FolderToList(std::wstring_view typed, InstallRecords& records);
 
 // The suggestions of one listing of folder, made from its entries as they are read.
