@@ -39,7 +39,9 @@ CompletionList::CompletionList(CompletionKind kind, std::wstring folder)
 bool CompletionList::Take(std::wstring_view name, bool isFolder, bool hidden) {
     // Hidden entries stay out of sight, as in Explorer as it comes.
     if (!hidden && Suggests(name, isFolder)) {
-        items_.push_back(folder_ + std::wstring(name));
+        std::wstring item = folder_;
+        item.append(name.data(), name.size());
+        items_.push_back(std::move(item));
     }
     return ++entriesRead_ < kMostEntriesListed;
 }

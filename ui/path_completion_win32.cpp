@@ -1,6 +1,5 @@
 #include "ui/path_completion_win32.h"
 
-#include <shlguid.h>
 #include <shlobj.h>
 
 #include <atomic>
@@ -12,6 +11,14 @@
 
 namespace tarvane {
 namespace {
+
+// The autocomplete object's class (CLSID_AutoComplete) and the list interface that it expands
+// (IID_IACList), spelt out here: MinGW's uuid library holds every GUID it has in one section,
+// which the first one used would bring into the exe whole (1.6 KiB).
+constexpr CLSID kAutoCompleteClass = {
+    0x00bb2763, 0x6a77, 0x11d0, {0xa5, 0x35, 0x00, 0xc0, 0x4f, 0xd7, 0xd0, 0x62}};
+constexpr IID kExpandableListInterface = {
+    0x77a130b0, 0x94fd, 0x11d0, {0xa5, 0x44, 0x00, 0xc0, 0x4f, 0xd7, 0xd0, 0x62}};
 
 // The suggestions of one box, as the autocomplete object asks for them: it calls Expand with the
 // text typed up to a backslash, then reads the items. On Windows it does so from a thread of its
@@ -30,9 +37,9 @@ class FolderSuggestions final : public IEnumString, public IACList {
         if (object == nullptr) {
             return E_POINTER;
         }
-        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IEnumString)) {
+        if (IsEqualIID(iid, __uuidof(IUnknown)) || IsEqualIID(iid, __uuidof(IEnumString))) {
             *object = static_cast<IEnumString*>(this);
-        } else if (IsEqualIID(iid, IID_IACList)) {
+        } else if (IsEqualIID(iid, kExpandableListInterface)) {
             *object = static_cast<IACList*>(this);
         } else {
             *object = nullptr;
@@ -123,7 +130,9 @@ class FolderSuggestions final : public IEnumString, public IACList {
         }
         CompletionList list(kind_, *folder);
         WIN32_FIND_DATAW entry{};
-        const ScopedFind found(FindFirstFileW((*folder + L"*").c_str(), &entry));
+        std::wstring pattern = *folder;
+        pattern += L'*';
+        const ScopedFind found(FindFirstFileW(pattern.c_str(), &entry));
         if (!found.valid()) {
             return {};
         }
@@ -182,8 +191,8 @@ void PathCompletion::Start(HWND box) {
     // Listing a drive without a disk must not stop typing with the system's "No disk" box.
     KeepDriveErrorsQuiet();
     ScopedCom<IAutoComplete2> autoComplete;
-    if (FAILED(CoCreateInstance(CLSID_AutoComplete, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_IAutoComplete2,
+    if (FAILED(CoCreateInstance(kAutoCompleteClass, nullptr, CLSCTX_INPROC_SERVER,
+                                __uuidof(IAutoComplete2),
                                 reinterpret_cast<void**>(autoComplete.receive())))) {
         return;
     }
@@ -193,7 +202,7 @@ void PathCompletion::Start(HWND box) {
     if (FAILED(autoComplete.get()->Init(box, suggestions.get(), nullptr, nullptr))) {
         return;
     }
-    autoComplete.get()->QueryInterface(IID_IAutoCompleteDropDown,
+    autoComplete.get()->QueryInterface(__uuidof(IAutoCompleteDropDown),
                                        reinterpret_cast<void**>(dropDown_.receive()));
 }
 
