@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <tlhelp32.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <vector>
 
@@ -11,6 +12,8 @@
 
 namespace tarvane::testing {
 namespace {
+
+constexpr DWORD kLookAgainMs = 20;
 
 struct RunningProgram {
     DWORD processId;
@@ -30,11 +33,37 @@ bool LiesAt(const std::wstring& path, const std::wstring& place) {
     return path.size() == place.size() && SameText(path.data(), place.data(), place.size());
 }
 
-// The program file of a process: the first module of its module list.
-std::wstring ProgramPath(DWORD processId) {
-    const HANDLE modules = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId);
-    if (modules == INVALID_HANDLE_VALUE) {
+// A Toolhelp snapshot. One taken while the process loads or unloads a module fails with
+// ERROR_BAD_LENGTH, which the documentation says to retry.
+HANDLE Snapshot(DWORD what, DWORD processId) {
+    HANDLE snapshot = INVALID_HANDLE_VALUE;
+    WaitUntil([&] {
+        snapshot = CreateToolhelp32Snapshot(what, processId);
+        return snapshot != INVALID_HANDLE_VALUE || GetLastError() != ERROR_BAD_LENGTH;
+    });
+    return snapshot;
+}
+
+// The program file as the process's image name, which needs no look into its modules.
+std::wstring ImagePath(DWORD processId) {
+    const HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+    if (process == nullptr) {
         return L"";  // ended meanwhile, or not ours to look into
+    }
+    wchar_t path[MAX_PATH + 1] = {};
+    DWORD length = MAX_PATH;
+    QueryFullProcessImageNameW(process, 0, path, &length);
+    CloseHandle(process);
+    return path;
+}
+
+// The program file of a process: the first module of its module list. A 32-bit caller cannot
+// list a 64-bit process's modules (ERROR_PARTIAL_COPY): that process still runs, and its image
+// name says from where.
+std::wstring ProgramPath(DWORD processId) {
+    const HANDLE modules = Snapshot(TH32CS_SNAPMODULE, processId);
+    if (modules == INVALID_HANDLE_VALUE) {
+        return ImagePath(processId);
     }
     MODULEENTRY32W module{};
     module.dwSize = sizeof(module);
@@ -45,7 +74,7 @@ std::wstring ProgramPath(DWORD processId) {
 
 std::vector<RunningProgram> RunningFrom(const std::wstring& place) {
     std::vector<RunningProgram> found;
-    const HANDLE processes = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    const HANDLE processes = Snapshot(TH32CS_SNAPPROCESS, 0);
     if (processes == INVALID_HANDLE_VALUE) {
         FailDriving(L"cannot list the running programs");
     }
@@ -87,10 +116,13 @@ bool WaitUntilNothingRunsFrom(const std::wstring& place, unsigned timeoutMs) {
                 return false;
             }
             const HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, program.processId);
-            if (process != nullptr) {
-                WaitForSingleObject(process, timeoutMs - spent);
-                CloseHandle(process);
+            if (process == nullptr) {
+                // Not to be waited on (ended meanwhile, or not ours): look again after a pause.
+                Sleep(std::min<DWORD>(kLookAgainMs, timeoutMs - spent));
+                continue;
             }
+            WaitForSingleObject(process, timeoutMs - spent);
+            CloseHandle(process);
         }
     }
     return true;
