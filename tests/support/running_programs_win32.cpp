@@ -3,7 +3,6 @@
 #include <windows.h>
 #include <tlhelp32.h>
 
-#include <algorithm>
 #include <stdexcept>
 #include <vector>
 
@@ -33,48 +32,28 @@ bool LiesAt(const std::wstring& path, const std::wstring& place) {
     return path.size() == place.size() && SameText(path.data(), place.data(), place.size());
 }
 
-// A Toolhelp snapshot. One taken while the process loads or unloads a module fails with
-// ERROR_BAD_LENGTH, which the documentation says to retry.
-HANDLE Snapshot(DWORD what, DWORD processId) {
-    HANDLE snapshot = INVALID_HANDLE_VALUE;
-    WaitUntil([&] {
-        snapshot = CreateToolhelp32Snapshot(what, processId);
-        return snapshot != INVALID_HANDLE_VALUE || GetLastError() != ERROR_BAD_LENGTH;
-    });
-    return snapshot;
-}
-
-// The program file as the process's image name, which needs no look into its modules.
-std::wstring ImagePath(DWORD processId) {
+// The program file of a process, by its image name rather than a Toolhelp look into its modules,
+// which fails for a 64-bit process looked at from a 32-bit one (ERROR_PARTIAL_COPY) and for any
+// process while it loads a module (ERROR_BAD_LENGTH): neither means that nothing runs.
+std::wstring ProgramPath(DWORD processId) {
     const HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
     if (process == nullptr) {
         return L"";  // ended meanwhile, or not ours to look into
     }
+    // Looked up when needed: the tests are built for the oldest Windows, which lacks it.
+    using ImageNameQuery = BOOL(WINAPI*)(HANDLE, DWORD, LPWSTR, PDWORD);
+    const auto queryImageName = reinterpret_cast<ImageNameQuery>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "QueryFullProcessImageNameW")));
     wchar_t path[MAX_PATH + 1] = {};
     DWORD length = MAX_PATH;
-    QueryFullProcessImageNameW(process, 0, path, &length);
+    queryImageName(process, 0, path, &length);
     CloseHandle(process);
-    return path;
-}
-
-// The program file of a process: the first module of its module list. A 32-bit caller cannot
-// list a 64-bit process's modules (ERROR_PARTIAL_COPY): that process still runs, and its image
-// name says from where.
-std::wstring ProgramPath(DWORD processId) {
-    const HANDLE modules = Snapshot(TH32CS_SNAPMODULE, processId);
-    if (modules == INVALID_HANDLE_VALUE) {
-        return ImagePath(processId);
-    }
-    MODULEENTRY32W module{};
-    module.dwSize = sizeof(module);
-    const std::wstring path = Module32FirstW(modules, &module) ? module.szExePath : L"";
-    CloseHandle(modules);
     return path;
 }
 
 std::vector<RunningProgram> RunningFrom(const std::wstring& place) {
     std::vector<RunningProgram> found;
-    const HANDLE processes = Snapshot(TH32CS_SNAPPROCESS, 0);
+    const HANDLE processes = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     if (processes == INVALID_HANDLE_VALUE) {
         FailDriving(L"cannot list the running programs");
     }
@@ -117,8 +96,7 @@ bool WaitUntilNothingRunsFrom(const std::wstring& place, unsigned timeoutMs) {
             }
             const HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, program.processId);
             if (process == nullptr) {
-                // Not to be waited on (ended meanwhile, or not ours): look again after a pause.
-                Sleep(std::min<DWORD>(kLookAgainMs, timeoutMs - spent));
+                Sleep(kLookAgainMs);  // cannot be waited on: look again after a pause, not at once
                 continue;
             }
             WaitForSingleObject(process, timeoutMs - spent);
