@@ -8,6 +8,7 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 #include "shell/folder_browser_win32.h"
@@ -108,23 +109,8 @@ void AgeLastAccess(const std::wstring& folder) {
     back = {time.LowPart, time.HighPart};
     const HANDLE handle = CreateFileW(folder.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ,
                                       nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    const BOOL set = SetFileTime(handle, nullptr, &back, nullptr);
+    CHECK(SetFileTime(handle, nullptr, &back, nullptr));
     CloseHandle(handle);
-    REQUIRE(set);
-}
-
-// Where a path lies on the host: its Unix path under Wine; as it is on Windows.
-std::string HostPath(const std::wstring& path) {
-    using UnixName = char*(CDECL*)(LPCWSTR);
-    const auto unixName = reinterpret_cast<UnixName>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
-    char* name = unixName != nullptr ? unixName(path.c_str()) : nullptr;
-    if (name == nullptr) {
-        return ToUtf8(path);
-    }
-    const std::string host = name;
-    HeapFree(GetProcessHeap(), 0, name);
-    return host;
 }
 
 }  // namespace
@@ -211,8 +197,8 @@ TEST_CASE("A folder deep in the tree is selected as the browser opens", "[folder
     CHECK(Printable(OkAtOnce(under.browser, folder)) == Printable(folder));
 }
 
-// The browser's own first read of the folder's parent moves the parent's last-access time, which
-// Wine's browser compares when it looks for the folder.
+// The browser's own first read of the parent moves its last-access time, which Wine's browser
+// compares when it looks for the folder.
 TEST_CASE("A folder whose parent was last read days ago is selected as the browser opens",
           "[folder browser]") {
     const std::wstring folder = kTestRoot + L"Data";
@@ -220,10 +206,10 @@ TEST_CASE("A folder whose parent was last read days ago is selected as the brows
     AgeLastAccess(kTestRoot);
     const FILETIME aged = LastAccess(kTestRoot);
     EntriesIn(kTestRoot);
-    if (const FILETIME listed = LastAccess(kTestRoot); CompareFileTime(&listed, &aged) == 0) {
-        FAIL("Listing a folder does not move its last-access time on the mount that holds "
-             << HostPath(kTestRoot) << " (noatime?), so this case cannot show the fault.");
-    }
+    const FILETIME listed = LastAccess(kTestRoot);
+    const char* prefix = std::getenv("WINEPREFIX");  // whose drive C: the tests run on under Wine
+    INFO("Listing moves no access time on the mount of drive C: " << (prefix ? prefix : "?"));
+    REQUIRE(CompareFileTime(&listed, &aged) != 0);
     AgeLastAccess(kTestRoot);
     BrowserUnderTest under;
     CHECK(Printable(OkAtOnce(under.browser, folder)) == Printable(folder));

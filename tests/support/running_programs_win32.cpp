@@ -12,8 +12,6 @@
 namespace tarvane::testing {
 namespace {
 
-constexpr DWORD kLookAgainMs = 20;
-
 struct RunningProgram {
     DWORD processId;
     std::wstring path;
@@ -32,9 +30,8 @@ bool LiesAt(const std::wstring& path, const std::wstring& place) {
     return path.size() == place.size() && SameText(path.data(), place.data(), place.size());
 }
 
-// The program file of a process, by its image name rather than a Toolhelp look into its modules,
-// which fails for a 64-bit process looked at from a 32-bit one (ERROR_PARTIAL_COPY) and for any
-// process while it loads a module (ERROR_BAD_LENGTH): neither means that nothing runs.
+// The program file of a process, by its image name: Toolhelp's look into its modules fails while
+// it loads one (ERROR_BAD_LENGTH) and from 32 into 64 bits (ERROR_PARTIAL_COPY), though it runs.
 std::wstring ProgramPath(DWORD processId) {
     const HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
     if (process == nullptr) {
@@ -95,12 +92,12 @@ bool WaitUntilNothingRunsFrom(const std::wstring& place, unsigned timeoutMs) {
                 return false;
             }
             const HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, program.processId);
-            if (process == nullptr) {
-                Sleep(kLookAgainMs);  // cannot be waited on: look again after a pause, not at once
-                continue;
+            if (process != nullptr) {
+                WaitForSingleObject(process, timeoutMs - spent);
+                CloseHandle(process);
+            } else {
+                Sleep(20);  // cannot be waited on: look again after a pause, not at once
             }
-            WaitForSingleObject(process, timeoutMs - spent);
-            CloseHandle(process);
         }
     }
     return true;
