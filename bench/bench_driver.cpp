@@ -222,11 +222,10 @@ double TimeBareStart(const std::wstring& tool, const std::wstring& commandLine,
     return ms;
 }
 
-HWND ReadyToProcess(const OpenWindow& open) {
-    RequireTarvaneMainWindow(open.window);
-    SetText(open.window, tarvane::kTxtSGAPath, kArchive);
-    SetText(open.window, tarvane::kTxtSGBOut, kOutputFolder);
-    return open.window;
+// Both paths filled in, as a user leaves them before pressing Process.
+void FillPaths(HWND window) {
+    SetText(window, tarvane::kTxtSGAPath, kArchive);
+    SetText(window, tarvane::kTxtSGBOut, kOutputFolder);
 }
 
 struct LaunchSamples {
@@ -238,16 +237,17 @@ struct LaunchSamples {
 LaunchSamples MeasureLaunch(const std::wstring& tarvane, const std::wstring& same,
                             const std::wstring& tool, int runs) {
     const OpenWindow tarvaneOpen = OpenProgram(tarvane);
+    RequireTarvaneMainWindow(tarvaneOpen.window);
     const OpenWindow sameOpen = OpenProgram(same);
-    const HWND tarvaneWindow = ReadyToProcess(tarvaneOpen);
-    const HWND sameWindow = ReadyToProcess(sameOpen);
+    FillPaths(tarvaneOpen.window);
+    FillPaths(sameOpen.window);
     const std::wstring log = LogBesideTool(tool);
     const std::wstring commandLine = tarvane::ExtractCommand(tool, kArchive, kOutputFolder);
 
     LaunchSamples launchMs;
     for (int run = 0; run < runs; ++run) {
-        launchMs.same.program.push_back(TimeProcessClick(tarvaneWindow, log));
-        launchMs.same.baseline.push_back(TimeProcessClick(sameWindow, log));
+        launchMs.same.program.push_back(TimeProcessClick(tarvaneOpen.window, log));
+        launchMs.same.baseline.push_back(TimeProcessClick(sameOpen.window, log));
         launchMs.bare.push_back(TimeBareStart(tool, commandLine, log));
     }
     CloseProgram(sameOpen);

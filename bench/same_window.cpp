@@ -11,7 +11,7 @@
 // The window's parts (styles, control classes, menu bar, font) come from Tarvane's own layout,
 // menu tables and window parts, and the tool's command line from Tarvane's own builder, so that
 // the baseline stays the same window and starts the same command when they change; none of
-// Tarvane's behaviour is linked.
+// Tarvane's handlers or checks is linked.
 #include <windows.h>
 #include <commctrl.h>
 #include <shlobj.h>
