@@ -252,4 +252,50 @@ TEST_CASE("Two copies storing at the same moment both succeed and leave one valu
     }
 }
 
+TEST_CASE("A first start storing while another copy rewrites the file leaves it Unicode",
+          "[settings]") {
+    ScratchSettings settings(L"first-starts");
+    const std::wstring name = L"TarvaneFirstStart-" + std::to_wstring(GetCurrentProcessId());
+    const ScopedKernelObject writing(
+        CreateEventW(nullptr, TRUE, FALSE, (name + L"-writing").c_str()));
+    const ScopedKernelObject write(CreateEventW(nullptr, TRUE, FALSE, (name + L"-write").c_str()));
+    const std::wstring tool = L"C:\\Games\\CoH\\Archive.exe";
+    // The copy read the missing file at its start and has made it Unicode; it waits to write.
+    const SettingsTool copy{L"first-start", settings.path, tool, name};
+    REQUIRE(WaitForSingleObject(writing.get(), kWaitMs) == WAIT_OBJECT_0);
+    {
+        // Another copy's profile write, if it may store now, caught after emptying the file and
+        // before its first bytes. What the waiting copy then reads keeps the encoding that the
+        // profile functions took from the missing file: ANSI.
+        const StoreTurn turn(0);
+        const ScopedFile rewriting(turn.Held()
+                                       ? CreateFileW(settings.path.c_str(), GENERIC_WRITE,
+                                                     FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                                     CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)
+                                       : INVALID_HANDLE_VALUE);
+        SetEvent(write.get());
+        REQUIRE(ExitCodeOf(copy) == 0);
+        CHECK(ReadWholeFile(settings.path).compare(0, 2, kUtf16Mark) == 0);
+    }
+    CHECK(settings.Read() == tool);
+}
+
+TEST_CASE("A store waits for a file that another program holds for a moment", "[settings]") {
+    ScratchSettings settings(L"held");
+    WriteWholeFile(settings.path, Utf16LeWithMark(L"[Paths]\r\nArchive=C:\\Old\\Archive.exe\r\n"));
+    const std::wstring name = L"TarvaneHeld-" + std::to_wstring(GetCurrentProcessId());
+    const ScopedKernelObject waiting(
+        CreateEventW(nullptr, TRUE, FALSE, (name + L"-waiting").c_str()));
+    ScopedFile held(CreateFileW(settings.path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    REQUIRE(held.valid());
+    const SettingsTool copy{L"in-use", settings.path, kCjkTool, name};
+    // Held until the store pauses for it, or has given up.
+    const HANDLE waitingOrEnded[] = {waiting.get(), copy.Process().hProcess};
+    REQUIRE(WaitForMultipleObjects(2, waitingOrEnded, FALSE, kWaitMs) != WAIT_TIMEOUT);
+    held.reset();
+    CHECK(ExitCodeOf(copy) == 0);
+    CHECK(settings.Read() == kCjkTool);
+}
+
 }  // namespace tarvane::testing
