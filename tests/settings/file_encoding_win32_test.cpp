@@ -277,6 +277,7 @@ TEST_CASE("A first start storing while another copy rewrites the file leaves it 
         REQUIRE(ExitCodeOf(copy) == 0);
         CHECK(ReadWholeFile(settings.path).compare(0, 2, kUtf16Mark) == 0);
     }
+    CHECK(StoreTurn(0).Held());  // free again: only the storing copy kept it from us
     CHECK(settings.Read() == tool);
 }
 
