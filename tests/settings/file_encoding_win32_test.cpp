@@ -87,6 +87,10 @@ class CountedTemporaryNames {
     const TemporaryNameSource previous_;
 };
 
+ScopedKernelObject NamedEvent(const std::wstring& name, BOOL set = FALSE) {
+    return ScopedKernelObject(CreateEventW(nullptr, TRUE, set, name.c_str()));
+}
+
 unsigned long ExitCodeOf(const TarvaneProcess& tool) {
     REQUIRE(tool.WaitForExit(30000));
     return tool.ExitCode();
@@ -256,9 +260,8 @@ TEST_CASE("A first start storing while another copy rewrites the file leaves it 
           "[settings]") {
     ScratchSettings settings(L"first-starts");
     const std::wstring name = L"TarvaneFirstStart-" + std::to_wstring(GetCurrentProcessId());
-    const ScopedKernelObject writing(
-        CreateEventW(nullptr, TRUE, FALSE, (name + L"-writing").c_str()));
-    const ScopedKernelObject write(CreateEventW(nullptr, TRUE, FALSE, (name + L"-write").c_str()));
+    const ScopedKernelObject writing = NamedEvent(name + L"-writing");
+    const ScopedKernelObject write = NamedEvent(name + L"-write");
     const std::wstring tool = L"C:\\Games\\CoH\\Archive.exe";
     // The copy read the missing file at its start and has made it Unicode; it waits to write.
     const SettingsTool copy{L"first-start", settings.path, tool, name};
@@ -285,12 +288,11 @@ TEST_CASE("A store waits for a file that another program holds for a moment", "[
     ScratchSettings settings(L"held");
     WriteWholeFile(settings.path, Utf16LeWithMark(L"[Paths]\r\nArchive=C:\\Old\\Archive.exe\r\n"));
     const std::wstring name = L"TarvaneHeld-" + std::to_wstring(GetCurrentProcessId());
-    const ScopedKernelObject waiting(
-        CreateEventW(nullptr, TRUE, FALSE, (name + L"-waiting").c_str()));
+    const ScopedKernelObject waiting = NamedEvent(name + L"-waiting");
+    const ScopedKernelObject write = NamedEvent(name + L"-write", TRUE);
     ScopedFile held(CreateFileW(settings.path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
-    REQUIRE(held.valid());
-    const SettingsTool copy{L"in-use", settings.path, kCjkTool, name};
+    const SettingsTool copy{L"first-start", settings.path, kCjkTool, name};
     // Held until the store pauses for it, or has given up.
     const HANDLE waitingOrEnded[] = {waiting.get(), copy.Process().hProcess};
     REQUIRE(WaitForMultipleObjects(2, waitingOrEnded, FALSE, kWaitMs) != WAIT_TIMEOUT);

@@ -5,10 +5,9 @@
 //                                               stores VALUE
 //   settings_store_tool first-start INI VALUE EVENT
 //                                               reads the tool's location as a first start does,
-//                                               then stores VALUE; before each profile write it
-//                                               sets EVENT-writing and waits for EVENT-write
-//   settings_store_tool in-use INI VALUE EVENT  stores VALUE, setting EVENT-waiting each time the
-//                                               store pauses for a file in use
+//                                               then stores VALUE; sets EVENT-writing before each
+//                                               profile write and waits for EVENT-write, and sets
+//                                               EVENT-waiting at each pause for a file in use
 //   settings_store_tool expect INI VALUE        reads the tool's location afresh
 // Exit code 0: stored, or read back exactly; 1: not; 2: wrong use.
 #include <windows.h>
@@ -16,7 +15,6 @@
 #include <cstring>
 #include <string>
 
-#include "base/scoped_win32.h"
 #include "settings/settings_win32.h"
 
 namespace {
@@ -25,74 +23,79 @@ constexpr DWORD kLongestWaitMs = 20000;
 
 std::wstring eventName;
 decltype(&WritePrivateProfileStringW) profileWrite = nullptr;
-decltype(&Sleep) sleep = nullptr;
+decltype(&Sleep) pause = nullptr;
 
-bool SetNamedEvent(const std::wstring& name) {
-    const tarvane::ScopedKernelObject event(OpenEventW(EVENT_MODIFY_STATE, FALSE, name.c_str()));
-    return event.valid() && SetEvent(event.get());
-}
-
-bool WaitForNamedEvent(const std::wstring& name) {
-    const tarvane::ScopedKernelObject event(OpenEventW(SYNCHRONIZE, FALSE, name.c_str()));
-    return event.valid() && WaitForSingleObject(event.get(), kLongestWaitMs) == WAIT_OBJECT_0;
+HANDLE OpenNamedEvent(const wchar_t* suffix, DWORD access) {
+    return OpenEventW(access, FALSE, (eventName + suffix).c_str());
 }
 
 BOOL WINAPI WriteInTurn(LPCWSTR section, LPCWSTR key, LPCWSTR value, LPCWSTR file) {
-    if (!SetNamedEvent(eventName + L"-writing") || !WaitForNamedEvent(eventName + L"-write")) {
+    SetEvent(tarvane::ScopedKernelObject(OpenNamedEvent(L"-writing", EVENT_MODIFY_STATE)).get());
+    const tarvane::ScopedKernelObject write(OpenNamedEvent(L"-write", SYNCHRONIZE));
+    if (WaitForSingleObject(write.get(), kLongestWaitMs) != WAIT_OBJECT_0) {
         ExitProcess(2);
     }
     return profileWrite(section, key, value, file);
 }
 
-void WINAPI SleepTelling(DWORD milliseconds) {
-    SetNamedEvent(eventName + L"-waiting");
-    sleep(milliseconds);
+void WINAPI PauseTelling(DWORD milliseconds) {
+    SetEvent(tarvane::ScopedKernelObject(OpenNamedEvent(L"-waiting", EVENT_MODIFY_STATE)).get());
+    pause(milliseconds);
 }
 
-// Puts replacement in this exe's import slot of the named function and answers what was there:
-// the settings code linked into this exe then calls it in its place.
+// Puts replacement in this exe's import slot of the named function, through which the settings
+// code linked in here calls it, and answers what was there.
 template <typename Function>
 Function ReplaceImport(const char* name, Function replacement) {
     auto* const base = reinterpret_cast<BYTE*>(GetModuleHandleW(nullptr));
-    const auto* const headers = reinterpret_cast<const IMAGE_NT_HEADERS*>(
+    const auto& headers = *reinterpret_cast<const IMAGE_NT_HEADERS*>(
         base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
-    const IMAGE_DATA_DIRECTORY& imports =
-        headers->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-    for (auto* dll =
-             reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress);
-         dll->Name != 0; ++dll) {
+    auto* dll = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(
+        base + headers.OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress);
+    for (; dll->Name != 0; ++dll) {
         auto* named = reinterpret_cast<const IMAGE_THUNK_DATA*>(base + dll->OriginalFirstThunk);
         auto* slot = reinterpret_cast<IMAGE_THUNK_DATA*>(base + dll->FirstThunk);
         for (; named->u1.AddressOfData != 0; ++named, ++slot) {
             const auto* byName =
                 reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + named->u1.AddressOfData);
-            if (IMAGE_SNAP_BY_ORDINAL(named->u1.Ordinal) || std::strcmp(byName->Name, name) != 0) {
-                continue;
-            }
             DWORD protection = 0;
-            VirtualProtect(&slot->u1.Function, sizeof slot->u1.Function, PAGE_READWRITE,
-                           &protection);
-            const auto previous = reinterpret_cast<Function>(slot->u1.Function);
-            slot->u1.Function = reinterpret_cast<ULONG_PTR>(replacement);
-            VirtualProtect(&slot->u1.Function, sizeof slot->u1.Function, protection, &protection);
-            return previous;
+            if (!IMAGE_SNAP_BY_ORDINAL(named->u1.Ordinal) && std::strcmp(byName->Name, name) == 0 &&
+                VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &protection)) {
+                const auto previous = reinterpret_cast<Function>(slot->u1.Function);
+                slot->u1.Function = reinterpret_cast<ULONG_PTR>(replacement);
+                return previous;
+            }
         }
     }
     ExitProcess(2);
 }
 
-bool ReadyAndGo() {
-    const tarvane::ScopedKernelObject ready(
-        OpenSemaphoreW(SEMAPHORE_MODIFY_STATE, FALSE, (eventName + L"-ready").c_str()));
-    return ready.valid() && ReleaseSemaphore(ready.get(), 1, nullptr) &&
-           WaitForNamedEvent(eventName);
-}
-
-int Store(const std::wstring& ini, const std::wstring& value) {
+int StoreValue(const std::wstring& ini, const std::wstring& value) {
     tarvane::Win32SettingsFile file(ini);
     return tarvane::WriteIniValue(file, tarvane::kPathsSection, tarvane::kArchiveKey, value).ok()
                ? 0
                : 1;
+}
+
+int Store(const std::wstring& ini, const std::wstring& value, const std::wstring& eventName) {
+    HANDLE go = OpenEventW(SYNCHRONIZE, FALSE, eventName.c_str());
+    HANDLE ready = OpenSemaphoreW(SEMAPHORE_MODIFY_STATE, FALSE, (eventName + L"-ready").c_str());
+    const bool told = ready != nullptr && ReleaseSemaphore(ready, 1, nullptr);
+    if (ready != nullptr) {
+        CloseHandle(ready);
+    }
+    if (go == nullptr || !told) {
+        if (go != nullptr) {
+            CloseHandle(go);
+        }
+        return 2;
+    }
+    const DWORD waited = WaitForSingleObject(go, kLongestWaitMs);
+    CloseHandle(go);
+    if (waited != WAIT_OBJECT_0) {
+        return 2;
+    }
+    return StoreValue(ini, value);
 }
 
 int Expect(const std::wstring& ini, const std::wstring& value) {
@@ -105,26 +108,18 @@ int Expect(const std::wstring& ini, const std::wstring& value) {
 
 int wmain(int argc, wchar_t** argv) {
     const std::wstring mode = argc > 1 ? argv[1] : L"";
-    if (argc == 4 && mode == L"expect") {
-        return Expect(argv[2], argv[3]);
+    if (mode == L"store" && argc == 5) {
+        return Store(argv[2], argv[3], argv[4]);
     }
-    if (argc != 5) {
-        return 2;
-    }
-    eventName = argv[4];
-    if (mode == L"store") {
-        return ReadyAndGo() ? Store(argv[2], argv[3]) : 2;
-    }
-    if (mode == L"first-start") {
-        if (Expect(argv[2], L"") != 0) {
-            return 2;
-        }
+    if (mode == L"first-start" && argc == 5) {
+        eventName = argv[4];
+        Expect(argv[2], L"");
         profileWrite = ReplaceImport("WritePrivateProfileStringW", WriteInTurn);
-        return Store(argv[2], argv[3]);
+        pause = ReplaceImport("Sleep", PauseTelling);
+        return StoreValue(argv[2], argv[3]);
     }
-    if (mode == L"in-use") {
-        sleep = ReplaceImport("Sleep", SleepTelling);
-        return Store(argv[2], argv[3]);
+    if (mode == L"expect" && argc == 4) {
+        return Expect(argv[2], argv[3]);
     }
     return 2;
 }
