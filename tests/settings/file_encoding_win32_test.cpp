@@ -276,6 +276,7 @@ TEST_CASE("A first start storing while another copy rewrites the file leaves it 
                                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                                      CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)
                                        : INVALID_HANDLE_VALUE);
+        REQUIRE(rewriting.valid() == turn.Held());
         SetEvent(write.get());
         REQUIRE(ExitCodeOf(copy) == 0);
         CHECK(ReadWholeFile(settings.path).compare(0, 2, kUtf16Mark) == 0);
@@ -292,6 +293,7 @@ TEST_CASE("A store waits for a file that another program holds for a moment", "[
     const ScopedKernelObject write = NamedEvent(name + L"-write", TRUE);
     ScopedFile held(CreateFileW(settings.path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
+    REQUIRE(held.valid());
     const SettingsTool copy{L"first-start", settings.path, kCjkTool, name};
     // Held until the store pauses for it, or has given up.
     const HANDLE waitingOrEnded[] = {waiting.get(), copy.Process().hProcess};

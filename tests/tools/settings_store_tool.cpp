@@ -7,7 +7,7 @@
 //                                               reads the tool's location as a first start does,
 //                                               then stores VALUE; sets EVENT-writing before each
 //                                               profile write and waits for EVENT-write, and sets
-//                                               EVENT-waiting at each pause for a file in use
+//                                               EVENT-waiting at each realSleep for a file in use
 //   settings_store_tool expect INI VALUE        reads the tool's location afresh
 // Exit code 0: stored, or read back exactly; 1: not; 2: wrong use.
 #include <windows.h>
@@ -21,12 +21,12 @@ namespace {
 
 constexpr DWORD kLongestWaitMs = 20000;
 
-std::wstring eventName;
-decltype(&WritePrivateProfileStringW) profileWrite = nullptr;
-decltype(&Sleep) pause = nullptr;
+std::wstring eventPrefix;
+decltype(&WritePrivateProfileStringW) realProfileWrite = nullptr;
+decltype(&Sleep) realSleep = nullptr;
 
 HANDLE OpenNamedEvent(const wchar_t* suffix, DWORD access) {
-    return OpenEventW(access, FALSE, (eventName + suffix).c_str());
+    return OpenEventW(access, FALSE, (eventPrefix + suffix).c_str());
 }
 
 BOOL WINAPI WriteInTurn(LPCWSTR section, LPCWSTR key, LPCWSTR value, LPCWSTR file) {
@@ -35,12 +35,12 @@ BOOL WINAPI WriteInTurn(LPCWSTR section, LPCWSTR key, LPCWSTR value, LPCWSTR fil
     if (WaitForSingleObject(write.get(), kLongestWaitMs) != WAIT_OBJECT_0) {
         ExitProcess(2);
     }
-    return profileWrite(section, key, value, file);
+    return realProfileWrite(section, key, value, file);
 }
 
 void WINAPI PauseTelling(DWORD milliseconds) {
     SetEvent(tarvane::ScopedKernelObject(OpenNamedEvent(L"-waiting", EVENT_MODIFY_STATE)).get());
-    pause(milliseconds);
+    realSleep(milliseconds);
 }
 
 // Puts replacement in this exe's import slot of the named function, through which the settings
@@ -112,10 +112,10 @@ int wmain(int argc, wchar_t** argv) {
         return Store(argv[2], argv[3], argv[4]);
     }
     if (mode == L"first-start" && argc == 5) {
-        eventName = argv[4];
-        Expect(argv[2], L"");
-        profileWrite = ReplaceImport("WritePrivateProfileStringW", WriteInTurn);
-        pause = ReplaceImport("Sleep", PauseTelling);
+        eventPrefix = argv[4];
+        Expect(argv[2], L"");  // whatever it finds, the profile functions now remember the file
+        realProfileWrite = ReplaceImport("WritePrivateProfileStringW", WriteInTurn);
+        realSleep = ReplaceImport("Sleep", PauseTelling);
         return StoreValue(argv[2], argv[3]);
     }
     if (mode == L"expect" && argc == 4) {
