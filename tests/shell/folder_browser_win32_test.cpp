@@ -171,33 +171,10 @@ TEST_CASE("The first selection is selected as the browser opens, so OK at once a
           Printable(OkAtOnce(under.browser, L"")));
 }
 
-// Four folders of 63 characters below the test's root: the last one's path passes MAX_PATH, its
-// parent's does not, so the browser's tree still lists it.
-struct DeepFolders {
-    DeepFolders() {
-        REQUIRE(CreateDirectoryW(kTestRoot.c_str(), nullptr));
-        for (int level = 1; level <= 4; ++level) {
-            itemPath.push_back(L"A folder nested so deep that its path passes the limit, level " +
-                               std::to_wstring(level));
-            path += L"\\" + itemPath.back();
-            REQUIRE(CreateDirectoryW((L"\\\\?\\" + path).c_str(), nullptr));
-        }
-        REQUIRE(path.size() > MAX_PATH);
-    }
-
-    const ScratchFolder root = ScratchFolder::ClearedAt(kTestRoot);
-    std::vector<std::wstring> itemPath{L"My Computer", L"C:", L"Tarvane Browse Test"};
-    std::wstring path = kTestRoot.substr(0, kTestRoot.size() - 1);
-};
-
-// What Windows from Vista on gives for the deep folder: its whole path.
-std::wstring deepPath;
-BOOL WINAPI WholePathAsWindowsGivesIt(LPCITEMIDLIST chosen, PWSTR path, DWORD chars, int) {
-    SHFILEINFOW item{};
-    SHGetFileInfoW(reinterpret_cast<LPCWSTR>(chosen), 0, &item, sizeof(item),
-                   SHGFI_PIDL | SHGFI_DISPLAYNAME);
-    const bool deep = deepPath.ends_with(std::wstring(L"\\") + item.szDisplayName);
-    return deep && deepPath.size() < chars && lstrcpynW(path, deepPath.c_str(), chars) != nullptr;
+// The whole path that Windows from Vista on gives for the deep folder the test chooses.
+std::wstring deepFolder;
+BOOL WINAPI WholePathAsVistaGivesIt(LPCITEMIDLIST, PWSTR path, DWORD chars, int) {
+    return deepFolder.size() < chars && lstrcpynW(path, deepFolder.c_str(), chars) != nullptr;
 }
 
 // Not run by default: this Wine's browser now and then (about one run in eight on a busy
@@ -215,24 +192,29 @@ TEST_CASE("A folder deep in the tree is selected as the browser opens",
 TEST_CASE("A chosen folder whose path passes MAX_PATH is taken whole, or told, never cut short",
           "[folder browser]") {
     struct Row {
-        const char* name;
-        SHGetPathFromIDListExFunction longPaths;
-        bool whole;  // taken whole; else told
+        SHGetPathFromIDListExFunction longPaths;  // none before Vista; this Wine's cuts the path
+        bool whole;
     };
-    // This Wine's own SHGetPathFromIDListEx cuts the path at MAX_PATH - 1 characters and reports
-    // success, as its SHGetPathFromIDListW does; Windows' gives the whole path.
-    const Row row = GENERATE(Row{"before Vista", nullptr, false},
-                             Row{"as Windows from Vista on", WholePathAsWindowsGivesIt, true},
-                             Row{"this system's own", FindSHGetPathFromIDListEx(), false});
-    CAPTURE(row.name);
-    const DeepFolders folders;
-    deepPath = folders.path;
+    const Row row = GENERATE(Row{nullptr, false}, Row{WholePathAsVistaGivesIt, true},
+                             Row{FindSHGetPathFromIDListEx(), false});
+    // Four levels of 63 characters: the tree lists the last, whose parent's path is short enough.
+    const ScratchFolder root = ScratchFolder::ClearedAt(kTestRoot);
+    std::vector<std::wstring> itemPath{L"My Computer", L"C:", L"Tarvane Browse Test"};
+    std::wstring folder = L"\\\\?\\" + kTestRoot;
+    REQUIRE(CreateDirectoryW(folder.c_str(), nullptr));
+    for (wchar_t level = L'1'; level <= L'4'; ++level) {
+        itemPath.push_back(L"A folder nested so deep that its path passes the limit, level " +
+                           std::wstring(1, level));
+        folder += itemPath.back() + L"\\";
+        REQUIRE(CreateDirectoryW(folder.c_str(), nullptr));
+    }
+    deepFolder = folder.substr(4, folder.size() - 5);
     ComApartment com;
     OwnerWindow owner;
     ShellFolderBrowser browser(owner.handle, row.longPaths);
     Seen seen;
-    DialogWatcher watcher([&seen, &folders](HWND dialog) {
-        Select(dialog, folders.itemPath, seen);
+    DialogWatcher watcher([&](HWND dialog) {
+        Select(dialog, itemPath, seen);
         Answer(dialog, L"OK");
     });
     const DialogAnswer answer = browser.BrowseForFolder(kTitle, L"");
@@ -240,9 +222,9 @@ TEST_CASE("A chosen folder whose path passes MAX_PATH is taken whole, or told, n
 
     REQUIRE(seen.selected);
     if (row.whole || answer.result == DialogResult::Chosen) {
-        CHECK(Printable(answer.path) == Printable(folders.path));
+        CHECK(Printable(answer.path) == Printable(deepFolder));
     } else {
-        CHECK(answer == DialogAnswer::PathTooLong(folders.itemPath.back()));
+        CHECK(answer == DialogAnswer::PathTooLong(itemPath.back()));
     }
 }
 
