@@ -1,4 +1,4 @@
-// What a box's text names as a path, and what counts as a full path on a drive letter.
+// What a box's text names as a path.
 #include <catch2/catch.hpp>
 
 #include "base/path_text.h"
@@ -22,16 +22,6 @@ TEST_CASE("A box names the path inside one pair of quotes, and any other text as
                                  L"\"", LR"(""")", L" C:\\a ", L""}) {
         CAPTURE(Printable(whole));
         CHECK(Printable(path::FromBox(whole)) == Printable(whole));
-    }
-}
-
-TEST_CASE("A full drive path has a letter, a colon, backslashes and no reserved character") {
-    CHECK(path::IsFullDrivePath(L"z:\\Игры 游戏\\x.sga"));
-    for (const wchar_t* other : {L"C:", LR"(C:x)", LR"(C:/x)", LR"(C:\a/b)", LR"(\\server\s\x)",
-                                 LR"(\\?\C:\x)", LR"(1:\x)", LR"("C:\x")", LR"(C:\a"b)",
-                                 LR"(C:\*.sga)", LR"(C:\a:s)", L"C:\\a\tb", L" C:\\x"}) {
-        CAPTURE(Printable(other));
-        CHECK_FALSE(path::IsFullDrivePath(other));
     }
 }
 

@@ -147,6 +147,19 @@ LRESULT CALLBACK CancelWhatComesUp(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+// A stand-in for GetOpenFileNameW that, as Windows' does whatever the flags, leaves the working
+// folder where the user went: at the chosen file's folder, or, after a cancel, the last one seen.
+std::wstring standInFile;
+bool standInConfirms = true;
+BOOL WINAPI OpenAsWindowsDoes(OPENFILENAMEW* dialog) {
+    SetCurrentDirectoryW(path::Folder(standInFile).c_str());
+    return standInConfirms && lstrcpynW(dialog->lpstrFile, standInFile.c_str(), dialog->nMaxFile);
+}
+DWORD WINAPI NoDialogError() { return 0; }
+OpenFileDialogFunctions FindStandIn(const std::wstring&) {
+    return {OpenAsWindowsDoes, NoDialogError};
+}
+
 }  // namespace
 
 TEST_CASE("Without its library in the system folder the dialog answers a failure with the reason",
@@ -173,23 +186,6 @@ TEST_CASE("Without its library in the system folder the dialog answers a failure
         CHECK(answer == DialogAnswer::Failed(L"Windows did not say where its system folder is."));
     }
 }
-
-namespace {
-
-// A stand-in for GetOpenFileNameW that, as Windows' does whatever the flags, leaves the working
-// folder where the user went: at the chosen file's folder, or, after a cancel, the last one seen.
-std::wstring standInFile;
-bool standInConfirms = true;
-BOOL WINAPI OpenAsWindowsDoes(OPENFILENAMEW* dialog) {
-    SetCurrentDirectoryW(path::Folder(standInFile).c_str());
-    return standInConfirms && lstrcpynW(dialog->lpstrFile, standInFile.c_str(), dialog->nMaxFile);
-}
-DWORD WINAPI NoDialogError() { return 0; }
-OpenFileDialogFunctions FindStandIn(const std::wstring&) {
-    return {OpenAsWindowsDoes, NoDialogError};
-}
-
-}  // namespace
 
 TEST_CASE("The working folder is where it was before the dialog, wherever the dialog left it",
           "[file dialog]") {
