@@ -23,6 +23,12 @@ namespace {
 constexpr wchar_t kTitle[] = L"Please select WW2\\Data folder";
 const std::wstring kTestRoot = L"C:\\Tarvane Browse Test\\";
 
+// The whole path that Windows from Vista on gives for the deep folder the test chooses.
+std::wstring deepFolder;
+BOOL WINAPI WholePathAsVistaGivesIt(LPCITEMIDLIST, PWSTR path, DWORD chars, int) {
+    return deepFolder.size() < chars && lstrcpynW(path, deepFolder.c_str(), chars) != nullptr;
+}
+
 // The shell's browser needs COM on the thread that shows it, as the main window's thread has.
 class ComApartment {
   public:
@@ -162,33 +168,6 @@ TEST_CASE("A shell folder without a file-system path cannot be confirmed and ans
     CHECK(answer == DialogAnswer::Cancelled());
 }
 
-TEST_CASE("The first selection is selected as the browser opens, so OK at once answers it",
-          "[folder browser]") {
-    BrowserUnderTest under;
-    CHECK(Printable(OkAtOnce(under.browser, L"C:\\")) == "C:\\");
-    // One removed since it was looked up leaves the browser as it opens without one.
-    CHECK(Printable(OkAtOnce(under.browser, kTestRoot + L"Gone")) ==
-          Printable(OkAtOnce(under.browser, L"")));
-}
-
-// The whole path that Windows from Vista on gives for the deep folder the test chooses.
-std::wstring deepFolder;
-BOOL WINAPI WholePathAsVistaGivesIt(LPCITEMIDLIST, PWSTR path, DWORD chars, int) {
-    return deepFolder.size() < chars && lstrcpynW(path, deepFolder.c_str(), chars) != nullptr;
-}
-
-// Not run by default: this Wine's browser now and then (about one run in eight on a busy
-// machine) selects nothing when asked for a folder made just before it opened, whatever the
-// program does; a drive, as above, it always selects. Run it by its tag:
-// integration_shell "[browser-selection]".
-TEST_CASE("A folder deep in the tree is selected as the browser opens",
-          "[.][folder browser][browser-selection]") {
-    const std::wstring folder = kTestRoot + L"Данные 数据";
-    const TestFolders folders(L"Данные 数据");
-    BrowserUnderTest under;
-    CHECK(Printable(OkAtOnce(under.browser, folder)) == Printable(folder));
-}
-
 TEST_CASE("A chosen folder whose path passes MAX_PATH is taken whole, or told, never cut short",
           "[folder browser]") {
     struct Row {
@@ -226,6 +205,27 @@ TEST_CASE("A chosen folder whose path passes MAX_PATH is taken whole, or told, n
     } else {
         CHECK(answer == DialogAnswer::PathTooLong(itemPath.back()));
     }
+}
+
+TEST_CASE("The first selection is selected as the browser opens, so OK at once answers it",
+          "[folder browser]") {
+    BrowserUnderTest under;
+    CHECK(Printable(OkAtOnce(under.browser, L"C:\\")) == "C:\\");
+    // One removed since it was looked up leaves the browser as it opens without one.
+    CHECK(Printable(OkAtOnce(under.browser, kTestRoot + L"Gone")) ==
+          Printable(OkAtOnce(under.browser, L"")));
+}
+
+// Not run by default: this Wine's browser now and then (about one run in eight on a busy
+// machine) selects nothing when asked for a folder made just before it opened, whatever the
+// program does; a drive, as above, it always selects. Run it by its tag:
+// integration_shell "[browser-selection]".
+TEST_CASE("A folder deep in the tree is selected as the browser opens",
+          "[.][folder browser][browser-selection]") {
+    const std::wstring folder = kTestRoot + L"Данные 数据";
+    const TestFolders folders(L"Данные 数据");
+    BrowserUnderTest under;
+    CHECK(Printable(OkAtOnce(under.browser, folder)) == Printable(folder));
 }
 
 }  // namespace tarvane::testing
