@@ -32,7 +32,8 @@ std::wstring FileSystemPath(LPCITEMIDLIST chosen, SHGetPathFromIDListExFunction 
     const BOOL given = longPaths != nullptr ? longPaths(chosen, path.data(), kLongestPathChars,
                                                         kPathFromIdListDefault)
                                             : SHGetPathFromIDListW(chosen, path.data());
-    path.resize(given ? path.find(L'\0') : 0);
+    const std::size_t end = path.find(L'\0');
+    path.resize(given && end != std::wstring::npos ? end : 0);
     return path.size() == kCutPathChars ? L"" : path;
 }
 
