@@ -10,6 +10,8 @@ void* Lookup(HMODULE library, const char* name) {
 // user32 is loaded in every program with a window, kernel32 in every program.
 void* User32Lookup(const char* name) { return Lookup(GetModuleHandleW(L"user32.dll"), name); }
 void* Kernel32Lookup(const char* name) { return Lookup(GetModuleHandleW(L"kernel32.dll"), name); }
+// shell32 is loaded with the program, which imports its folder browser.
+void* Shell32Lookup(const char* name) { return Lookup(GetModuleHandleW(L"shell32.dll"), name); }
 
 }  // namespace
 
@@ -39,6 +41,10 @@ SetDefaultDllDirectoriesFunction FindSetDefaultDllDirectories() {
 
 SetProcessDEPPolicyFunction FindSetProcessDEPPolicy() {
     return reinterpret_cast<SetProcessDEPPolicyFunction>(Kernel32Lookup("SetProcessDEPPolicy"));
+}
+
+SHGetPathFromIDListExFunction FindSHGetPathFromIDListEx() {
+    return reinterpret_cast<SHGetPathFromIDListExFunction>(Shell32Lookup("SHGetPathFromIDListEx"));
 }
 
 OpenFileDialogFunctions FindOpenFileDialog(const std::wstring& libraryPath) {

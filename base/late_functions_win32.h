@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 #include <commdlg.h>
+#include <shtypes.h>
 
 #include <string>
 
@@ -39,6 +40,13 @@ using SetProcessDEPPolicyFunction = BOOL(WINAPI*)(DWORD);
 SetProcessDEPPolicyFunction FindSetProcessDEPPolicy();
 inline constexpr DWORD kDepEnable = 0x00000001;
 
+// Windows Vista and later: the whole path of a shell item, however long, where
+// SHGetPathFromIDListW fails beyond MAX_PATH characters. kPathFromIdListDefault is GPFIDL_DEFAULT,
+// the item's file-system path.
+using SHGetPathFromIDListExFunction = BOOL(WINAPI*)(LPCITEMIDLIST, PWSTR, DWORD, int);
+SHGetPathFromIDListExFunction FindSHGetPathFromIDListEx();
+inline constexpr int kPathFromIdListDefault = 0;
+
 // Every Windows has the open-file dialog, but its library is loaded on first use: most starts
 // never open a dialog, and loading it at start-up costs megabytes of memory and part of the
 // start-up time. It is loaded by its full path in the system folder, so that no DLL of that name
@@ -52,5 +60,6 @@ struct OpenFileDialogFunctions {
 };
 inline constexpr wchar_t kOpenFileDialogLibrary[] = L"comdlg32.dll";
 OpenFileDialogFunctions FindOpenFileDialog(const std::wstring& libraryPath);
+using OpenFileDialogFinder = OpenFileDialogFunctions (*)(const std::wstring& libraryPath);
 
 }  // namespace tarvane

@@ -15,6 +15,30 @@ constexpr DWORD kFileBufferChars = 32768;
 
 const wchar_t* OrNull(const std::wstring& text) { return text.empty() ? nullptr : text.c_str(); }
 
+// Windows' open dialog moves the program's working folder to wherever the user went, whatever
+// OFN_NOCHANGEDIR asks ("ineffective for GetOpenFileName"). A working folder cannot be renamed or
+// removed while the program runs, and every program started from here inherits it, so it is put
+// back after each dialog, chosen or cancelled.
+class WorkingFolderKept {
+  public:
+    WorkingFolderKept() {
+        const DWORD chars = GetCurrentDirectoryW(0, nullptr);
+        folder_.resize(chars);
+        const DWORD written = GetCurrentDirectoryW(chars, folder_.data());
+        folder_.resize(written < chars ? written : 0);
+    }
+    ~WorkingFolderKept() {
+        if (!folder_.empty()) {
+            SetCurrentDirectoryW(folder_.c_str());
+        }
+    }
+    WorkingFolderKept(const WorkingFolderKept&) = delete;
+    WorkingFolderKept& operator=(const WorkingFolderKept&) = delete;
+
+  private:
+    std::wstring folder_;
+};
+
 }  // namespace
 
 DialogAnswer Win32OpenFilePrompt::Ask(const OpenFileRequest& request) {
@@ -23,7 +47,7 @@ DialogAnswer Win32OpenFilePrompt::Ask(const OpenFileRequest& request) {
         return DialogAnswer::Failed(L"Windows did not say where its system folder is.");
     }
     const std::wstring library = systemFolder_ + kOpenFileDialogLibrary;
-    const OpenFileDialogFunctions dialogFunctions = FindOpenFileDialog(library);
+    const OpenFileDialogFunctions dialogFunctions = find_(library);
     if (dialogFunctions.getOpenFileName == nullptr) {
         return DialogAnswer::Failed(L"Its library could not be loaded:\r\n" + library +
                                     L"\r\n\r\n" + SystemErrorText(dialogFunctions.error, library));
@@ -39,8 +63,9 @@ DialogAnswer Win32OpenFilePrompt::Ask(const OpenFileRequest& request) {
     dialog.nMaxFile = kFileBufferChars;
     dialog.lpstrInitialDir = OrNull(request.initialFolder);
     dialog.lpstrTitle = OrNull(request.title);
-    // The working folder stays where it was: nothing else in the program should move with a dialog.
+    // Asked, though only Wine's dialog honours it; WorkingFolderKept sees to Windows'.
     dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    const WorkingFolderKept workingFolder;
     if (dialogFunctions.getOpenFileName(&dialog)) {
         return DialogAnswer::Chosen(file.data());
     }

@@ -10,8 +10,9 @@ class FolderBrowser {
   public:
     virtual ~FolderBrowser() = default;
     // The chosen folder's path as the shell reports it (a drive root keeps its backslash); a
-    // cancel when the user cancels or the shell has no file-system path for the choice (the shell
-    // tells neither apart from its own failures); a failure when the browser could not be started.
+    // cancel when the user cancels or chooses an item outside the file system; a path too long
+    // when the shell cannot give the whole path of a file-system folder; a failure when the browser
+    // could not be started.
     // The browser opens with firstSelection selected, or as the shell starts it when that is ""
     // or cannot be had.
     virtual DialogAnswer BrowseForFolder(const std::wstring& title,

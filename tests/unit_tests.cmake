@@ -3,6 +3,7 @@ add_executable(unit_tests
     launch/command_line_test.cpp
     base/decimal_text_test.cpp
     base/message_inserts_test.cpp
+    base/path_text_test.cpp
     settings/file_encoding_test.cpp
     settings/settings_test.cpp
     shell/file_dialog_test.cpp

@@ -1,13 +1,14 @@
 #include "ui/extraction.h"
 
+#include "base/path_text.h"
 #include "launch/command_line.h"
 #include "launch/path_forms.h"
 
 namespace tarvane {
 namespace {
 
-// No Windows path holds a double quote; one in a text box could only smuggle options into the
-// tool's command line.
+// No Windows path holds a double quote; one left in a box's path (after the pair that "Copy as
+// path" puts around it) could only smuggle options into the tool's command line.
 bool RefuseQuote(MainContext& context, const std::wstring& text, const wchar_t* boxName) {
     if (text.find(L'"') == std::wstring::npos) {
         return false;
@@ -32,12 +33,13 @@ void OnProcess(MainContext& context) {
         context.boxes.Show(ErrorMessage(L"You must set your Archive.exe path first"));
         return;
     }
-    const std::wstring archive = context.view.ArchiveText();
+    // Each box is read as the path it names: a path pasted in quotes is the path inside them.
+    const std::wstring archive = path::FromBox(context.view.ArchiveText());
     if (archive.empty()) {
         context.boxes.Show(ErrorMessage(L"You must select the SGA in which you want to convert"));
         return;
     }
-    const std::wstring folder = context.view.OutputText();
+    const std::wstring folder = path::FromBox(context.view.OutputText());
     if (folder.empty()) {
         context.boxes.Show(ErrorMessage(L"You must select an output path for the SGB and files"));
         return;

@@ -1,5 +1,7 @@
 #include "ui/game_folder.h"
 
+#include "base/path_text.h"
+
 namespace tarvane {
 namespace {
 
@@ -75,12 +77,12 @@ void AddSteamPlaces(InstallRecords& records, std::vector<std::wstring>& places) 
         c = c == L'/' ? L'\\' : c;
     }
     const std::optional<std::wstring> vdf =
-        records.ReadTextFile(JoinPath(*steam, L"steamapps\\libraryfolders.vdf"));
+        records.ReadTextFile(path::Join(*steam, L"steamapps\\libraryfolders.vdf"));
     std::vector<std::wstring> libraries = vdf ? SteamLibraries(*vdf) : std::vector<std::wstring>{};
     libraries.insert(libraries.begin(), *steam);
     for (const std::wstring& library : libraries) {
         for (const wchar_t* game : kSteamGameFolders) {
-            places.push_back(JoinPath(library, game));
+            places.push_back(path::Join(library, game));
         }
     }
 }
@@ -99,13 +101,6 @@ std::vector<std::wstring> PlacesOfTheGame(InstallRecords& records) {
 }
 
 }  // namespace
-
-std::wstring JoinPath(std::wstring folder, const wchar_t* name) {
-    if (!folder.empty() && folder.back() != L'\\') {
-        folder += L'\\';
-    }
-    return folder += name;
-}
 
 std::vector<std::wstring> SteamLibraries(std::wstring_view vdf) {
     std::vector<std::wstring> libraries;
@@ -150,7 +145,7 @@ std::wstring GameFolder(InstallRecords& records) {
         if (!records.FolderExists(place)) {
             continue;
         }
-        if (records.FileExists(JoinPath(place, L"Archive.exe"))) {
+        if (records.FileExists(path::Join(place, L"Archive.exe"))) {
             return place;
         }
         if (!firstExisting) {

@@ -32,9 +32,6 @@ class InstallRecords {
     virtual std::optional<std::wstring> ReadTextFile(const std::wstring& path) = 0;
 };
 
-// A name inside a folder, with one backslash between them whether or not the folder ends in one.
-std::wstring JoinPath(std::wstring folder, const wchar_t* name);
-
 // The Steam libraries that libraryfolders.vdf lists, in its order: "path" entries of today's
 // file, numbered entries of the older one. None when the file is malformed or cut short; Steam
 // writes every key and value in quotes, without comments.

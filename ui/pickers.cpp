@@ -1,5 +1,7 @@
 #include "ui/pickers.h"
 
+#include "base/path_text.h"
+
 // Each picker opens where the game's files most likely are. The boxes and the settings file are
 // read afresh at every press, since another copy of the program may have stored a new tool
 // meanwhile, and only read: looking changes nothing.
@@ -7,38 +9,15 @@
 namespace tarvane {
 namespace {
 
-bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
-
-bool IsDriveLetter(wchar_t c) { return (c | 0x20) >= L'a' && (c | 0x20) <= L'z'; }
-
-// A path worth probing, as a box or the settings file holds it: blanks around it and one pair of
-// quotes (Explorer's "Copy as path") dropped. Only a full path on a drive that is not a network
-// drive counts, so that a click never waits on a network, nor reaches a host that someone else's
-// settings file names; a share, a relative path or "C:x" gives "".
+// A path worth probing, as a box or the settings file holds it, blanks around it aside. Only a
+// full path on a drive that is not a network drive counts, so that a click never waits on a
+// network, nor reaches a host that someone else's settings file names; anything else gives "".
 std::wstring LocalFullPath(InstallRecords& records, const std::wstring& text) {
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && IsBlank(text[begin])) {
-        ++begin;
-    }
-    while (end > begin && IsBlank(text[end - 1])) {
-        --end;
-    }
-    if (end - begin >= 2 && text[begin] == L'"' && text[end - 1] == L'"') {
-        ++begin;
-        --end;
-    }
-    if (end - begin < 3 || !IsDriveLetter(text[begin]) || text[begin + 1] != L':' ||
-        text[begin + 2] != L'\\' || records.IsRemoteDrive(text[begin])) {
+    std::wstring named(path::Trimmed(path::FromBox(text)));
+    if (!path::IsFullDrivePath(named) || records.IsRemoteDrive(named[0])) {
         return L"";
     }
-    return text.substr(begin, end - begin);
-}
-
-// Cuts a full path to the folder that holds its last part; a drive root keeps its backslash.
-void CutToFolder(std::wstring& fullPath) {
-    const std::size_t last = fullPath.find_last_of(L"\\");
-    fullPath.resize(last == 2 ? 3 : last);
+    return named;
 }
 
 // The first that is a folder of: what the box names, or with orFolders else the folder that
@@ -51,10 +30,7 @@ std::wstring FirstFolder(MainContext& context, const std::wstring& box, const wc
     InstallRecords& records = context.install;
     std::wstring typed = LocalFullPath(records, box);
     if (!typed.empty()) {
-        std::wstring parent = typed;
-        if (orFolders) {
-            CutToFolder(parent);
-        }
+        const std::wstring parent = orFolders ? path::Folder(typed) : typed;
         if (records.FolderExists(parent)) {
             return parent.size() != typed.size() && records.FolderExists(typed) ? typed : parent;
         }
@@ -64,8 +40,8 @@ std::wstring FirstFolder(MainContext& context, const std::wstring& box, const wc
     if (tool.empty()) {
         return L"";
     }
-    CutToFolder(tool);
-    std::wstring game = JoinPath(tool, gameFolder);
+    tool = path::Folder(tool);
+    const std::wstring game = path::Join(tool, gameFolder);
     if (records.FolderExists(game)) {
         return game;
     }
@@ -107,6 +83,12 @@ std::optional<std::wstring> ChosenPath(MainContext& context, const DialogAnswer&
         case DialogResult::Chosen:
             return answer.path;
         case DialogResult::Cancelled:
+            return std::nullopt;
+        case DialogResult::PathTooLong:
+            // Taken for a cancel, OK would do nothing and say nothing.
+            context.boxes.Show(ErrorMessage(L"The path of the folder \"" + answer.shownName +
+                                            L"\" is too long to use.\r\n\r\nPlease choose a "
+                                            L"folder with a shorter path."));
             return std::nullopt;
         case DialogResult::Failed:
             break;

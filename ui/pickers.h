@@ -16,7 +16,8 @@ void OnBrowseArchive(MainContext& context);
 void OnBrowseOutput(MainContext& context);
 
 // A chooser's answer as an action uses it: the chosen path, or nothing after a cancel, and
-// nothing after a failure either, which is told in an Error box naming the chooser first.
+// nothing after a failure or a choice whose path is too long either, each told in an Error box
+// (a failure naming the chooser first, a long path naming the folder).
 std::optional<std::wstring> ChosenPath(MainContext& context, const DialogAnswer& answer,
                                        const std::wstring& chooser);
 

@@ -24,6 +24,12 @@ namespace {
 constexpr wchar_t kTitle[] = L"Please select WW2\\Data folder";
 const std::wstring kTestRoot = L"C:\\Tarvane Browse Test\\";
 
+// The whole path that Windows from Vista on gives for the deep folder the test chooses.
+std::wstring deepFolder;
+BOOL WINAPI WholePathAsVistaGivesIt(LPCITEMIDLIST, PWSTR path, DWORD chars, int) {
+    return deepFolder.size() < chars && lstrcpynW(path, deepFolder.c_str(), chars) != nullptr;
+}
+
 // The shell's browser needs COM on the thread that shows it, as the main window's thread has.
 class ComApartment {
   public:
@@ -179,6 +185,45 @@ TEST_CASE("A shell folder without a file-system path cannot be confirmed and ans
     REQUIRE(seen.selected);
     CHECK_FALSE(seen.okEnabled);
     CHECK(answer == DialogAnswer::Cancelled());
+}
+
+TEST_CASE("A chosen folder whose path passes MAX_PATH is taken whole, or told, never cut short",
+          "[folder browser]") {
+    struct Row {
+        SHGetPathFromIDListExFunction longPaths;  // none before Vista; this Wine's cuts the path
+        bool whole;
+    };
+    const Row row = GENERATE(Row{nullptr, false}, Row{WholePathAsVistaGivesIt, true},
+                             Row{FindSHGetPathFromIDListEx(), false});
+    // Four levels of 63 characters: the tree lists the last, whose parent's path is short enough.
+    const ScratchFolder root = ScratchFolder::ClearedAt(kTestRoot);
+    std::vector<std::wstring> itemPath{L"My Computer", L"C:", L"Tarvane Browse Test"};
+    std::wstring folder = L"\\\\?\\" + kTestRoot;
+    REQUIRE(CreateDirectoryW(folder.c_str(), nullptr));
+    for (wchar_t level = L'1'; level <= L'4'; ++level) {
+        itemPath.push_back(L"A folder nested so deep that its path passes the limit, level " +
+                           std::wstring(1, level));
+        folder += itemPath.back() + L"\\";
+        REQUIRE(CreateDirectoryW(folder.c_str(), nullptr));
+    }
+    deepFolder = folder.substr(4, folder.size() - 5);
+    ComApartment com;
+    OwnerWindow owner;
+    ShellFolderBrowser browser(owner.handle, row.longPaths);
+    Seen seen;
+    DialogWatcher watcher([&](HWND dialog) {
+        Select(dialog, itemPath, seen);
+        Answer(dialog, L"OK");
+    });
+    const DialogAnswer answer = browser.BrowseForFolder(kTitle, L"");
+    REQUIRE_NOTHROW(watcher.Finish());
+
+    REQUIRE(seen.selected);
+    if (row.whole || answer.result == DialogResult::Chosen) {
+        CHECK(Printable(answer.path) == Printable(deepFolder));
+    } else {
+        CHECK(answer == DialogAnswer::PathTooLong(itemPath.back()));
+    }
 }
 
 TEST_CASE("The first selection is selected as the browser opens, so OK at once answers it",

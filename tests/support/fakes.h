@@ -273,6 +273,9 @@ class FakeFolderBrowser final : public FolderBrowser {
         answers_.push_back(DialogAnswer::Chosen(std::move(folder)));
     }
     void WillCancel() { answers_.push_back(DialogAnswer::Cancelled()); }
+    void WillFindPathTooLong(std::wstring shownName) {
+        answers_.push_back(DialogAnswer::PathTooLong(std::move(shownName)));
+    }
     void WillFail(std::wstring reason) {
         answers_.push_back(DialogAnswer::Failed(std::move(reason)));
     }

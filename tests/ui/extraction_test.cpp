@@ -40,6 +40,8 @@ TEST_CASE("Process checks the tool, the archive and the folder in order, reading
         {"both boxes empty", kTool, L"", L"", kNoArchive, toolAndArchive},
         {"archive empty, folder set", kTool, L"", kFolder, kNoArchive, toolAndArchive},
         {"folder empty", kTool, kArchive, L"", kNoFolder, all},
+        {"empty quotes in SGA In", kTool, L" \"\" ", LR"(C:\a"b)", kNoArchive, toolAndArchive},
+        {"empty quotes in SGB Out", kTool, LR"("C:\a.sga")", L"\"\"", kNoFolder, all},
     };
     for (const Case& c : cases) {
         CAPTURE(c.name);
@@ -205,6 +207,9 @@ TEST_CASE("A double quote in a box is refused in an error box that names the box
         {LR"(C:\a.sga" -x "y)", kFolder, L"SGA In"},
         {kArchive, LR"(C:\Out" -a "C:\other.sga)", L"SGB Out"},
         {L"\"", L"\"", L"SGA In"},
+        {LR"("C:\a"b.sga")", LR"("D:\Out")", L"SGA In"},
+        {LR"("C:\a.sga")", LR"(C:\Out" -a "C:\other.sga)", L"SGB Out"},
+        {LR"("C:\a.sga)", kFolder, L"SGA In"},
     };
     for (const Case& c : cases) {
         CAPTURE(Printable(c.archive), Printable(c.folder));

@@ -72,6 +72,18 @@ TEST_CASE("A cancelled folder picker leaves SGB Out as it was") {
     CHECK_FALSE(window.log.Contains("View.SetOutputText"));
 }
 
+TEST_CASE("A folder whose path is too long is told by its name; SGB Out keeps its text") {
+    FakeWindow window;
+    window.view.output = L"typed folder";
+    window.folders.WillFindPathTooLong(L"Level 7");
+    OnBrowseOutput(window.context);
+    REQUIRE(window.boxes.shown.size() == 1);
+    CHECK(window.boxes.shown[0].text ==
+          L"The path of the folder \"Level 7\" is too long to use.\r\n\r\n"
+          L"Please choose a folder with a shorter path.");
+    CHECK(window.view.output == L"typed folder");
+}
+
 constexpr wchar_t kTool[] = LR"(C:\CoH\Archive.exe)";
 constexpr wchar_t kCoH[] = LR"(C:\CoH)";
 constexpr wchar_t kArchives[] = LR"(C:\CoH\WW2\Archives)";
@@ -151,7 +163,8 @@ TEST_CASE("Each picker opens at the first place there is, probing no more than i
 TEST_CASE("Paths that are not full paths on a local drive are never probed") {
     for (const std::wstring path :
          {LR"(C:x.sga)", LR"(Archives\x.sga)", LR"(\x.sga)", LR"(\\server\share\x.sga)",
-          LR"(\\?\C:\x.sga)", LR"(\\.\C:\x.sga)", LR"(N:\x.sga)", LR"(C:/x.sga)", LR"(1:\x.sga)"}) {
+          LR"(\\?\C:\x.sga)", LR"(\\.\C:\x.sga)", LR"(N:\x.sga)", LR"(C:/x.sga)", LR"(1:\x.sga)",
+          LR"("C:\a"b.sga")", LR"(C:\a/b.sga)", LR"(C:\*.sga)", LR"(C:\a.sga:s)"}) {
         CAPTURE(Printable(path));
         FakeWindow window;
         window.install.remoteDrives = {L'N'};
