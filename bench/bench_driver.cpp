@@ -3,14 +3,16 @@
 //   start-up  from process creation to the main window visible, against same_window.exe
 //             (Tarvane's window with its start-up duties and nothing else), and for reference
 //             against bare_window.exe (one empty window, no visual styles, no shell);
-//   launch    from the Process click to the archive tool's test double running, against a bare
-//             CreateProcessW of the same test double with the same command line;
+//   launch    from the Process click to the archive tool's test double running, against the
+//             Process of same_window.exe (which reads the settings file and starts the tool by
+//             its exact path), and for reference against a bare CreateProcessW of the same test
+//             double with the same command line;
 //   memory    peak working set with the window open, against same_window.exe, and for
 //             reference against bare_window.exe.
 //
 //   bench_driver TARVANE_EXE SAME_WINDOW_EXE BARE_WINDOW_EXE FAKE_TOOL_EXE [RUNS]
 //
-// Tarvane's settings must already name FAKE_TOOL_EXE as the archive tool, so that no first-start
+// The settings file must already name FAKE_TOOL_EXE as the archive tool, so that no first-start
 // question comes up. The test double logs each start to archive-calls.txt beside itself; the
 // tool counts as running once its record appears there.
 #include <windows.h>
@@ -195,36 +197,61 @@ void SetText(HWND window, int controlId, const std::wstring& text) {
                  reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-// From the Process click to the tool running, against starting the tool directly with the same
-// call as Tarvane's (the driver, like Tarvane, is a GUI program without a console, so the console
-// tool gets a new console in both cases).
-Pair MeasureLaunch(const std::wstring& tarvane, const std::wstring& tool, int runs) {
-    const OpenWindow open = OpenProgram(tarvane);
-    RequireTarvaneMainWindow(open.window);
-    SetText(open.window, tarvane::kTxtSGAPath, kArchive);
-    SetText(open.window, tarvane::kTxtSGBOut, kOutputFolder);
-    const HWND process = GetDlgItem(open.window, tarvane::kCmdGo);
+// From the Process click to the tool running, in a program whose window is open.
+double TimeProcessClick(HWND window, const std::wstring& log) {
+    const long long size = FileSize(log);
+    const double begin = Milliseconds();
+    PostMessageW(window, WM_COMMAND, MAKEWPARAM(tarvane::kCmdGo, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(window, tarvane::kCmdGo)));
+    const double ms = WaitForToolRecord(log, size, begin);
+    Sleep(200);  // let the tool finish before the next start
+    return ms;
+}
+
+// Starting the tool directly with the same call as Tarvane's (the driver, like Tarvane, is a GUI
+// program without a console, so the console tool gets a new console in both cases).
+double TimeBareStart(const std::wstring& tool, const std::wstring& commandLine,
+                     const std::wstring& log) {
+    const long long size = FileSize(log);
+    const double begin = Milliseconds();
+    const PROCESS_INFORMATION started = Start(tool, commandLine);
+    const double ms = WaitForToolRecord(log, size, begin);
+    WaitForSingleObject(started.hProcess, kTimeoutMs);
+    CloseHandle(started.hProcess);
+    Sleep(200);
+    return ms;
+}
+
+// Both paths filled in, as a user leaves them before pressing Process.
+void FillPaths(HWND window) {
+    SetText(window, tarvane::kTxtSGAPath, kArchive);
+    SetText(window, tarvane::kTxtSGBOut, kOutputFolder);
+}
+
+struct LaunchSamples {
+    Pair same;  // against same_window.exe's Process
+    std::vector<double> bare;
+};
+
+// Tarvane's Process, same_window.exe's and the bare start take turns.
+LaunchSamples MeasureLaunch(const std::wstring& tarvane, const std::wstring& same,
+                            const std::wstring& tool, int runs) {
+    const OpenWindow tarvaneOpen = OpenProgram(tarvane);
+    RequireTarvaneMainWindow(tarvaneOpen.window);
+    const OpenWindow sameOpen = OpenProgram(same);
+    FillPaths(tarvaneOpen.window);
+    FillPaths(sameOpen.window);
     const std::wstring log = LogBesideTool(tool);
     const std::wstring commandLine = tarvane::ExtractCommand(tool, kArchive, kOutputFolder);
 
-    Pair launchMs;
+    LaunchSamples launchMs;
     for (int run = 0; run < runs; ++run) {
-        long long size = FileSize(log);
-        double begin = Milliseconds();
-        PostMessageW(open.window, WM_COMMAND, MAKEWPARAM(tarvane::kCmdGo, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(process));
-        launchMs.program.push_back(WaitForToolRecord(log, size, begin));
-        Sleep(200);  // let the tool finish before the next start
-
-        size = FileSize(log);
-        begin = Milliseconds();
-        const PROCESS_INFORMATION started = Start(tool, commandLine);
-        launchMs.baseline.push_back(WaitForToolRecord(log, size, begin));
-        WaitForSingleObject(started.hProcess, kTimeoutMs);
-        CloseHandle(started.hProcess);
-        Sleep(200);
+        launchMs.same.program.push_back(TimeProcessClick(tarvaneOpen.window, log));
+        launchMs.same.baseline.push_back(TimeProcessClick(sameOpen.window, log));
+        launchMs.bare.push_back(TimeBareStart(tool, commandLine, log));
     }
-    CloseProgram(open);
+    CloseProgram(sameOpen);
+    CloseProgram(tarvaneOpen);
     return launchMs;
 }
 
@@ -266,19 +293,21 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     const Pair startupBareMs{startup[0].ms, startup[2].ms};
     const Pair memoryMiB{startup[0].peakMiB, startup[1].peakMiB};
     const Pair memoryBareMiB{startup[0].peakMiB, startup[2].peakMiB};
-    const Pair launchMs = MeasureLaunch(tarvane, tool, runs);
+    const LaunchSamples launch = MeasureLaunch(tarvane, same, tool, runs);
 
     std::printf("%-15s %4s %10s %10s  %-4s %6s  %s\n", "measure", "runs", "Tarvane", "baseline",
                 "unit", "ratio", "target");
     PrintRow("start-up", "ms", startupMs, 1.05);
     PrintRow("start-up (bare)", "ms", startupBareMs, std::nullopt);
-    PrintRow("launch", "ms", launchMs, 1.05);
+    PrintRow("launch", "ms", launch.same, 1.05);
+    PrintRow("launch (bare)", "ms", {launch.same.program, launch.bare}, std::nullopt);
     PrintRow("memory", "MiB", memoryMiB, 1.02);
     PrintRow("memory (bare)", "MiB", memoryBareMiB, std::nullopt);
     std::printf(
         "Medians. Start-up and memory (peak working set) against same_window.exe (Tarvane's "
         "window with its start-up duties and nothing else), the (bare) rows against "
         "bare_window.exe (one empty window without visual styles or the shell), launch against "
-        "a bare CreateProcessW of the test double.\n");
+        "same_window.exe's Process (settings read, tool started by its exact path), launch "
+        "(bare) against a bare CreateProcessW of the test double.\n");
     return 0;
 }

@@ -1,21 +1,24 @@
-// The start-up baseline: Tarvane's window with Tarvane's start-up duties and nothing else, each
-// done the plainest way Win32 offers. Built with Tarvane.exe's flags, manifest (common controls 6)
-// and icon, it sets the process's defences, initialises the common controls, looks up the
-// special folders (the system folder twice, as Tarvane does), reads the
+// The start-up and launch baseline: Tarvane's window with Tarvane's start-up duties and its Process
+// and nothing else, each done the plainest way Win32 offers. Built with Tarvane.exe's flags,
+// manifest (common controls 6) and icon, it sets the process's defences, initialises the common
+// controls, looks up the special folders (the system folder twice, as Tarvane does), reads the
 // archive tool's location from the settings file once, and opens a window of Tarvane's class and
 // window styles with its menu bar and its eight controls created in place with the dialog font
-// (labels sized to their captions), and the caret in the first text box. It ends when its
-// window is closed.
+// (labels sized to their captions), and the caret in the first text box. Its Process button reads
+// the archive tool's location from the settings file again and starts the tool by that exact path
+// with Tarvane's command line, not waited for. It ends when its window is closed.
 //
 // The window's parts (styles, control classes, menu bar, font) come from Tarvane's own layout,
-// menu tables and window parts, so that the baseline stays the same window when they change;
-// none of Tarvane's behaviour is linked.
+// menu tables and window parts, and the tool's command line from Tarvane's own builder, so that
+// the baseline stays the same window and starts the same command when they change; none of
+// Tarvane's handlers or checks is linked.
 #include <windows.h>
 #include <commctrl.h>
 #include <shlobj.h>
 
 #include <string>
 
+#include "launch/command_line.h"
 #include "resources/resource_ids.h"
 #include "settings/settings.h"
 #include "startup/ini_location.h"
@@ -25,6 +28,8 @@
 #include "window_program.h"
 
 namespace {
+
+std::wstring g_settingsFile;  // found once at start-up, read at each start of the tool
 
 std::wstring SpecialFolder(int id) {
     wchar_t folder[MAX_PATH + 1] = {};
@@ -53,17 +58,53 @@ void DefendProcess() {
     HeapSetInformation(nullptr, HeapEnableTerminationOnCorruption, nullptr, 0);
 }
 
+std::wstring StoredToolPath() {
+    wchar_t toolPath[tarvane::kReadBufferChars] = {};
+    GetPrivateProfileStringW(tarvane::kPathsSection, tarvane::kArchiveKey, L"", toolPath,
+                             tarvane::kReadBufferChars, g_settingsFile.c_str());
+    return toolPath;
+}
+
 void DoStartupDuties() {
     DefendProcess();
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    const std::wstring settings =
-        SpecialFolder(CSIDL_COMMON_APPDATA) + L"\\" + tarvane::kSettingsFileName;
+    g_settingsFile = SpecialFolder(CSIDL_COMMON_APPDATA) + L"\\" + tarvane::kSettingsFileName;
     SpecialFolder(CSIDL_SYSTEM);
     SpecialFolder(CSIDL_SYSTEM);  // the file dialog's library is loaded from there by full path
-    wchar_t toolPath[tarvane::kReadBufferChars] = {};
-    GetPrivateProfileStringW(tarvane::kPathsSection, tarvane::kArchiveKey, L"", toolPath,
-                             tarvane::kReadBufferChars, settings.c_str());
+    StoredToolPath();
+}
+
+std::wstring ControlText(HWND window, int id) {
+    const HWND control = GetDlgItem(window, id);
+    std::wstring text(GetWindowTextLengthW(control) + 1, L'\0');
+    text.resize(GetWindowTextW(control, text.data(), static_cast<int>(text.size())));
+    return text;
+}
+
+// Process, with the window's two paths.
+void StartArchiveTool(HWND window) {
+    const std::wstring tool = StoredToolPath();
+    std::wstring line = tarvane::ExtractCommand(tool, ControlText(window, tarvane::kTxtSGAPath),
+                                                ControlText(window, tarvane::kTxtSGBOut));
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
+    PROCESS_INFORMATION started{};
+    if (CreateProcessW(tool.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                       &startup, &started)) {
+        CloseHandle(started.hThread);
+        CloseHandle(started.hProcess);
+    }
+}
+
+LRESULT CALLBACK SameWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COMMAND && LOWORD(wParam) == tarvane::kCmdGo) {
+        StartArchiveTool(window);
+        return 0;
+    }
+    return bench::WindowProc(window, message, wParam, lParam);
 }
 
 int ScreenDpi() {
@@ -135,6 +176,7 @@ bool CreateControls(HWND window, HINSTANCE instance, int dpi) {
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     DoStartupDuties();
     WNDCLASSEXW windowClass = bench::WindowClass(instance, L"TarvaneSameWindow");
+    windowClass.lpfnWndProc = SameWindowProc;
     windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_TARVANE));
     if (RegisterClassExW(&windowClass) == 0) {
         return 1;

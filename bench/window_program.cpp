@@ -1,7 +1,6 @@
 #include "window_program.h"
 
 namespace bench {
-namespace {
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_DESTROY) {
@@ -10,8 +9,6 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     }
     return DefWindowProcW(window, message, wParam, lParam);
 }
-
-}  // namespace
 
 WNDCLASSEXW WindowClass(HINSTANCE instance, const wchar_t* name) {
     WNDCLASSEXW windowClass{};

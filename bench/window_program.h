@@ -5,8 +5,12 @@
 
 namespace bench {
 
-// A class with the arrow cursor and the dialog background whose window ends the program when it
-// is destroyed. A program fills in what it adds (an icon) before it registers the class.
+// Ends the program when the window is destroyed; the default for the rest. A program that handles
+// more messages hands the others on to it.
+LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// A class with WindowProc, the arrow cursor and the dialog background. A program fills in what it
+// adds (an icon, a procedure of its own) before it registers the class.
 WNDCLASSEXW WindowClass(HINSTANCE instance, const wchar_t* name);
 
 // Shows and paints the window at once, as Tarvane does.

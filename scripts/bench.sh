@@ -14,7 +14,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
 # Inside the Wine bench: settings that name the test double as the archive tool, so that no
-# first-start question comes up, then the driver.
+# first-start question comes up and both Process buttons (Tarvane's and the baseline's) start it,
+# then the driver.
 if [ "${1:-}" = "--inside-wine" ]; then
     shift
     tarvane=$1 bench=$2 runs=$3

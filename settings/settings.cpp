@@ -61,6 +61,18 @@ std::wstring PutBack(ProfileStore& store, const std::wstring& section, const std
     return hadValue ? kPreviousKept : kNoneKept;
 }
 
+// This copy's turn to store, for as long as it lives.
+class StoreTurnScope {
+  public:
+    explicit StoreTurnScope(ProfileStore& store) : store_(store) { store_.BeginStore(); }
+    ~StoreTurnScope() { store_.EndStore(); }
+    StoreTurnScope(const StoreTurnScope&) = delete;
+    StoreTurnScope& operator=(const StoreTurnScope&) = delete;
+
+  private:
+    ProfileStore& store_;
+};
+
 std::wstring NotSetWhenShort(std::wstring value) { return value.size() <= 1 ? L"" : value; }
 
 }  // namespace
@@ -112,6 +124,7 @@ WriteResult WriteIniValue(ProfileStore& store, const std::wstring& section, cons
     if (key.size() > MaxIniFieldChars || value.size() > MaxIniFieldChars) {
         return {WriteStatus::TooLong, L""};
     }
+    const StoreTurnScope turn(store);
     const IniRead previous = ReadIniEntry(store, section, key, kWholeValueChars);
     std::wstring platformReason;
     switch (WriteAndConfirm(store, section, key, value, platformReason)) {

@@ -36,6 +36,11 @@ class ProfileStore {
     virtual Outcome Delete(const std::wstring& section, const std::wstring& key) = 0;
     // Tells an empty read of a file that is there and readable from one of a file that is not.
     virtual FileAccess Access() = 0;
+    // Between these, from the read before a store to its read-back, other copies of the program
+    // wait to store: a profile write rewrites the whole file, and another copy's write that finds
+    // it half rewritten may put it back in another encoding.
+    virtual void BeginStore() {}
+    virtual void EndStore() {}
 };
 
 // The settings file as the program sees it: its values, where it lives (for messages), and a
@@ -81,11 +86,11 @@ IniRead ReadIniEntry(ProfileStore& store, const std::wstring& section, const std
 // quotation marks (double or single) is dropped.
 std::wstring ProfileReading(const std::wstring& stored);
 
-// Refuses a key or value longer than MaxIniFieldChars and writes nothing. Otherwise writes the
-// value and reads it back: a store counts as done only when the file gives the value back
-// exactly. When it cannot, the store is reported as failed and the key is put back as it was
-// (its previous value, or no key at all); when the previous value could not be read, nothing is
-// written. The reason says which happened.
+// Refuses a key or value longer than MaxIniFieldChars and writes nothing. Otherwise, in this copy's
+// turn to store (BeginStore), writes the value and reads it back: a store counts as done only when
+// the file gives the value back exactly. When it cannot, the store is reported as failed and the
+// key is put back as it was (its previous value, or no key at all); when the previous value could
+// not be read, nothing is written. The reason says which happened.
 WriteResult WriteIniValue(ProfileStore& store, const std::wstring& section, const std::wstring& key,
                           const std::wstring& value);
 

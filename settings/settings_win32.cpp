@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <sddl.h>
+
 #include <vector>
 
 #include "base/scoped_win32.h"
@@ -17,6 +19,31 @@ namespace {
 // Another copy of the program may hold the file for a moment while it writes or replaces it.
 constexpr DWORD kRetryInUseForMs = 1000;
 constexpr DWORD kPauseWhileInUseMs = 20;
+
+// Another copy's store takes milliseconds; one that takes longer than this is stuck, or the name
+// was taken by someone who will not give it back, and the store goes on without its turn.
+constexpr DWORD kStoreTurnWaitMs = 2000;
+constexpr wchar_t kStoreTurnName[] = L"Global\\Tarvane-settings-store";
+// Every user may wait for the turn and give it back (SYNCHRONIZE | MUTEX_MODIFY_STATE); nobody
+// but its owner may change its permissions.
+constexpr wchar_t kStoreTurnPermissions[] = L"D:P(A;;0x00100001;;;WD)";
+constexpr DWORD kStoreTurnAccess = SYNCHRONIZE | MUTEX_MODIFY_STATE;
+
+HANDLE OpenOrCreateStoreTurn() {
+    const HANDLE existing = OpenMutexW(kStoreTurnAccess, FALSE, kStoreTurnName);
+    if (existing != nullptr || GetLastError() != ERROR_FILE_NOT_FOUND) {
+        return existing;
+    }
+    ScopedLocalMemory<PSECURITY_DESCRIPTOR> permissions;
+    if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(
+            kStoreTurnPermissions, SDDL_REVISION_1, permissions.receive(), nullptr)) {
+        return nullptr;
+    }
+    SECURITY_ATTRIBUTES attributes{sizeof attributes, permissions.get(), FALSE};
+    const HANDLE created = CreateMutexW(&attributes, FALSE, kStoreTurnName);
+    // Another user's copy may have made it a moment ago, granting us only what it grants all.
+    return created != nullptr ? created : OpenMutexW(kStoreTurnAccess, FALSE, kStoreTurnName);
+}
 
 bool InUseByAnother(DWORD error) {
     return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
@@ -41,6 +68,18 @@ DWORD LastErrorOr(DWORD fallback) {
 }
 
 }  // namespace
+
+StoreTurn::StoreTurn(DWORD waitMs) : mutex_(OpenOrCreateStoreTurn()) {
+    // A turn left abandoned belonged to a copy that ended mid-store; nothing it wrote counted.
+    const DWORD waited = mutex_.valid() ? WaitForSingleObject(mutex_.get(), waitMs) : WAIT_FAILED;
+    held_ = waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED;
+}
+
+StoreTurn::~StoreTurn() {
+    if (held_) {
+        ReleaseMutex(mutex_.get());
+    }
+}
 
 std::wstring Win32SettingsFile::Read(const std::wstring& section, const std::wstring& key,
                                      std::size_t bufferChars) {
@@ -69,6 +108,10 @@ FileAccess Win32SettingsFile::Access() {
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? FileAccess::Missing
                                                                           : FileAccess::Unreadable;
 }
+
+void Win32SettingsFile::BeginStore() { turn_.emplace(kStoreTurnWaitMs); }
+
+void Win32SettingsFile::EndStore() { turn_.reset(); }
 
 void Win32SettingsFile::Pause(unsigned milliseconds) { Sleep(milliseconds); }
 

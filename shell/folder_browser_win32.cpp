@@ -10,11 +10,32 @@
 namespace tarvane {
 namespace {
 
+// The folder to select as the browser opens, and whether the browser reported a selection while
+// it was asked for it.
+struct FirstSelection {
+    const wchar_t* folder;
+    bool selectionChanged;
+};
+
 // Selects the folder as soon as the browser is up, and asks nothing else of the browser. A folder
 // that is gone by now leaves the browser as it opened.
-int CALLBACK SelectFirstFolder(HWND browser, UINT message, LPARAM, LPARAM folder) {
-    if (message == BFFM_INITIALIZED) {
+//
+// Wine's browser finds the folder by comparing each folder's stored item, which holds its
+// last-access time, with one parsed from the path; parsing reads the parent folders, which on a
+// Linux mount can move their access times, so the first walk may stop short and select nothing.
+// A second request finds the times settled. A selection that took reports a change at once, so
+// only a request without one is sent again.
+int CALLBACK SelectFirstFolder(HWND browser, UINT message, LPARAM, LPARAM data) {
+    auto* first = reinterpret_cast<FirstSelection*>(data);
+    if (message == BFFM_SELCHANGED) {
+        first->selectionChanged = true;
+    } else if (message == BFFM_INITIALIZED) {
+        const auto folder = reinterpret_cast<LPARAM>(first->folder);
+        first->selectionChanged = false;
         SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, folder);
+        if (!first->selectionChanged) {
+            SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, folder);
+        }
     }
     return 0;
 }
@@ -32,7 +53,8 @@ std::wstring FileSystemPath(LPCITEMIDLIST chosen, SHGetPathFromIDListExFunction 
     const BOOL given = longPaths != nullptr ? longPaths(chosen, path.data(), kLongestPathChars,
                                                         kPathFromIdListDefault)
                                             : SHGetPathFromIDListW(chosen, path.data());
-    path.resize(given ? path.find(L'\0') : 0);
+    const std::size_t end = path.find(L'\0');
+    path.resize(given && end != std::wstring::npos ? end : 0);
     return path.size() == kCutPathChars ? L"" : path;
 }
 
@@ -68,9 +90,10 @@ DialogAnswer ShellFolderBrowser::BrowseForFolder(const std::wstring& title,
     info.hwndOwner = owner_;
     info.lpszTitle = title.c_str();
     info.ulFlags = BIF_RETURNONLYFSDIRS;
+    FirstSelection first{firstSelection.c_str(), false};
     if (!firstSelection.empty()) {
         info.lpfn = SelectFirstFolder;
-        info.lParam = reinterpret_cast<LPARAM>(firstSelection.c_str());
+        info.lParam = reinterpret_cast<LPARAM>(&first);
     }
     const ScopedTaskMemory<LPITEMIDLIST> chosen(SHBrowseForFolderW(&info));
     if (!chosen.valid()) {

@@ -87,6 +87,10 @@ class CountedTemporaryNames {
     const TemporaryNameSource previous_;
 };
 
+ScopedKernelObject NamedEvent(const std::wstring& name, BOOL set = FALSE) {
+    return ScopedKernelObject(CreateEventW(nullptr, TRUE, set, name.c_str()));
+}
+
 unsigned long ExitCodeOf(const TarvaneProcess& tool) {
     REQUIRE(tool.WaitForExit(30000));
     return tool.ExitCode();
@@ -250,6 +254,53 @@ TEST_CASE("Two copies storing at the same moment both succeed and leave one valu
         CHECK(ReadWholeFile(ini).compare(0, 2, kUtf16Mark) == 0);
         CHECK(settings.AloneInFolder());
     }
+}
+
+TEST_CASE("A first start storing while another copy rewrites the file leaves it Unicode",
+          "[settings]") {
+    ScratchSettings settings(L"first-starts");
+    const std::wstring name = L"TarvaneFirstStart-" + std::to_wstring(GetCurrentProcessId());
+    const ScopedKernelObject writing = NamedEvent(name + L"-writing");
+    const ScopedKernelObject write = NamedEvent(name + L"-write");
+    const std::wstring tool = L"C:\\Games\\CoH\\Archive.exe";
+    // The copy read the missing file at its start and has made it Unicode; it waits to write.
+    const SettingsTool copy{L"first-start", settings.path, tool, name};
+    REQUIRE(WaitForSingleObject(writing.get(), kWaitMs) == WAIT_OBJECT_0);
+    {
+        // Another copy's profile write, if it may store now, caught after emptying the file and
+        // before its first bytes. What the waiting copy then reads keeps the encoding that the
+        // profile functions took from the missing file: ANSI.
+        const StoreTurn turn(0);
+        const ScopedFile rewriting(turn.Held()
+                                       ? CreateFileW(settings.path.c_str(), GENERIC_WRITE,
+                                                     FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                                     CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)
+                                       : INVALID_HANDLE_VALUE);
+        REQUIRE(rewriting.valid() == turn.Held());
+        SetEvent(write.get());
+        REQUIRE(ExitCodeOf(copy) == 0);
+        CHECK(ReadWholeFile(settings.path).compare(0, 2, kUtf16Mark) == 0);
+    }
+    CHECK(StoreTurn(0).Held());  // free again: only the storing copy kept it from us
+    CHECK(settings.Read() == tool);
+}
+
+TEST_CASE("A store waits for a file that another program holds for a moment", "[settings]") {
+    ScratchSettings settings(L"held");
+    WriteWholeFile(settings.path, Utf16LeWithMark(L"[Paths]\r\nArchive=C:\\Old\\Archive.exe\r\n"));
+    const std::wstring name = L"TarvaneHeld-" + std::to_wstring(GetCurrentProcessId());
+    const ScopedKernelObject waiting = NamedEvent(name + L"-waiting");
+    const ScopedKernelObject write = NamedEvent(name + L"-write", TRUE);
+    ScopedFile held(CreateFileW(settings.path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    REQUIRE(held.valid());
+    const SettingsTool copy{L"first-start", settings.path, kCjkTool, name};
+    // Held until the store pauses for it, or has given up.
+    const HANDLE waitingOrEnded[] = {waiting.get(), copy.Process().hProcess};
+    REQUIRE(WaitForMultipleObjects(2, waitingOrEnded, FALSE, kWaitMs) != WAIT_TIMEOUT);
+    held.reset();
+    CHECK(ExitCodeOf(copy) == 0);
+    CHECK(settings.Read() == kCjkTool);
 }
 
 }  // namespace tarvane::testing

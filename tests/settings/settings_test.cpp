@@ -180,6 +180,21 @@ TEST_CASE("A value another copy overwrote at once is written again, and the last
     CHECK(store.ArchiveToolRaw() == mine);
 }
 
+TEST_CASE("A store keeps its turn from its first read to its putting back; a read takes none") {
+    CallLog log;
+    FakeSettings store(log);
+    store.KeepOnlyAscii();  // the store fails and takes its key out again
+    ReadIniValue(store, kPathsSection, kArchiveKey);
+
+    WriteIniValue(store, kPathsSection, kArchiveKey, L"C:\\Игры\\Archive.exe");
+
+    const std::vector<std::string> calls = log.Names();
+    CHECK(calls[0] == "Settings.Read");
+    CHECK(calls[1] == "Settings.BeginStore");
+    CHECK(calls.end()[-3] == "Settings.Delete");
+    CHECK(calls.back() == "Settings.EndStore");
+}
+
 TEST_CASE("A quoted value is confirmed by what the reader gives back") {
     struct Case {
         std::wstring stored;

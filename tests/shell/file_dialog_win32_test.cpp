@@ -147,6 +147,19 @@ LRESULT CALLBACK CancelWhatComesUp(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+// A stand-in for GetOpenFileNameW that, as Windows' does whatever the flags, leaves the working
+// folder where the user went: at the chosen file's folder, or, after a cancel, the last one seen.
+std::wstring standInFile;
+bool standInConfirms = true;
+BOOL WINAPI OpenAsWindowsDoes(OPENFILENAMEW* dialog) {
+    SetCurrentDirectoryW(path::Folder(standInFile).c_str());
+    return standInConfirms && lstrcpynW(dialog->lpstrFile, standInFile.c_str(), dialog->nMaxFile);
+}
+DWORD WINAPI NoDialogError() { return 0; }
+OpenFileDialogFunctions FindStandIn(const std::wstring&) {
+    return {OpenAsWindowsDoes, NoDialogError};
+}
+
 }  // namespace
 
 TEST_CASE("Without its library in the system folder the dialog answers a failure with the reason",
@@ -174,48 +187,22 @@ TEST_CASE("Without its library in the system folder the dialog answers a failure
     }
 }
 
-namespace {
-
-// A stand-in for the system's GetOpenFileNameW that acts as Windows' does: whatever the flags, the
-// working folder is left where the user went, at the chosen file's folder (or, after a cancel,
-// wherever the user looked last).
-std::wstring standInFile;
-bool standInConfirms = true;
-
-BOOL WINAPI OpenAsWindowsDoes(OPENFILENAMEW* dialog) {
-    SetCurrentDirectoryW(path::Folder(standInFile).c_str());
-    return standInConfirms &&
-           lstrcpynW(dialog->lpstrFile, standInFile.c_str(), dialog->nMaxFile) != nullptr;
-}
-DWORD WINAPI NoDialogError() { return 0; }
-OpenFileDialogFunctions FindStandIn(const std::wstring&) {
-    return {OpenAsWindowsDoes, NoDialogError, ERROR_SUCCESS};
-}
-
-std::wstring WorkingFolder() {
-    wchar_t folder[MAX_PATH] = {};
-    GetCurrentDirectoryW(MAX_PATH, folder);
-    return folder;
-}
-
-}  // namespace
-
 TEST_CASE("The working folder is where it was before the dialog, wherever the dialog left it",
           "[file dialog]") {
     standInConfirms = GENERATE(true, false);
     const ScratchFolder archives(L"file-dialog-working-folder");
     standInFile = archives.Path() + L"Data.sga";
-    const std::wstring before = WorkingFolder();
-    REQUIRE(Printable(before) != Printable(path::Folder(standInFile)));
+    wchar_t before[MAX_PATH] = {}, after[MAX_PATH] = {};
+    GetCurrentDirectoryW(MAX_PATH, before);
     OwnerWindow owner;
-
     const DialogAnswer answer =
         Win32OpenFilePrompt(owner.handle, GetSpecialFolder(kSystemFolderId), FindStandIn)
             .Ask({L"Select SGA to be converted", L"C:\\", L"SGA File (*.sga)|*.sga"});
+    GetCurrentDirectoryW(MAX_PATH, after);
 
     CHECK(answer ==
           (standInConfirms ? DialogAnswer::Chosen(standInFile) : DialogAnswer::Cancelled()));
-    CHECK(Printable(WorkingFolder()) == Printable(before));
+    CHECK(Printable(after) == Printable(before));
 }
 
 }  // namespace tarvane::testing

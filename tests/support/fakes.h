@@ -172,6 +172,8 @@ class FakeSettings final : public SettingsFile {
         return {true, L""};
     }
     FileAccess Access() override { return held_ ? FileAccess::Unreadable : FileAccess::Readable; }
+    void BeginStore() override { log_.Add("Settings.BeginStore"); }
+    void EndStore() override { log_.Add("Settings.EndStore"); }
     std::wstring Location() const override { return L"C:\\ProgramData\\tarvane.ini"; }
     void Pause(unsigned milliseconds) override {
         log_.Add("Settings.Pause");

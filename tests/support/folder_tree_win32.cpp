@@ -3,6 +3,7 @@
 #include <array>
 
 #include "support/remote_memory_win32.h"
+#include "support/win32_files.h"
 #include "support/window_driving_win32.h"
 
 namespace tarvane::testing {
@@ -99,6 +100,17 @@ void ChooseFolder(HWND browser, const std::vector<std::wstring>& itemPath) {
     }
     Click(GetDlgItem(browser, IDOK));
     WaitUntilGone(browser);
+}
+
+void MakeFoldersForBrowser(const std::vector<std::wstring>& folders) {
+    for (const std::wstring& folder : folders) {
+        if (!CreateDirectoryW(folder.c_str(), nullptr)) {
+            FailDriving(L"cannot make the folder " + folder);
+        }
+    }
+    for (const std::wstring& folder : folders) {
+        EntriesIn(folder + L"\\");
+    }
 }
 
 }  // namespace tarvane::testing

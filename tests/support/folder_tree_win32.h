@@ -25,4 +25,8 @@ bool SelectFolder(HWND browser, const std::vector<std::wstring>& itemPath);
 // Selects the folder, presses OK and waits until the browser is gone.
 void ChooseFolder(HWND browser, const std::vector<std::wstring>& itemPath);
 
+// Makes the folders (throws when one cannot be), then lists each, so that the browser's own read
+// moves no access time: a folder's first read after a change does, and Wine's browser keeps it.
+void MakeFoldersForBrowser(const std::vector<std::wstring>& folders);
+
 }  // namespace tarvane::testing

@@ -30,16 +30,21 @@ bool LiesAt(const std::wstring& path, const std::wstring& place) {
     return path.size() == place.size() && SameText(path.data(), place.data(), place.size());
 }
 
-// The program file of a process: the first module of its module list.
+// The program file of a process, by its image name: Toolhelp's look into its modules fails while
+// it loads one (ERROR_BAD_LENGTH) and from 32 into 64 bits (ERROR_PARTIAL_COPY), though it runs.
 std::wstring ProgramPath(DWORD processId) {
-    const HANDLE modules = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId);
-    if (modules == INVALID_HANDLE_VALUE) {
+    const HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+    if (process == nullptr) {
         return L"";  // ended meanwhile, or not ours to look into
     }
-    MODULEENTRY32W module{};
-    module.dwSize = sizeof(module);
-    const std::wstring path = Module32FirstW(modules, &module) ? module.szExePath : L"";
-    CloseHandle(modules);
+    // Looked up when needed: the tests are built for the oldest Windows, which lacks it.
+    using ImageNameQuery = BOOL(WINAPI*)(HANDLE, DWORD, LPWSTR, PDWORD);
+    const auto queryImageName = reinterpret_cast<ImageNameQuery>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "QueryFullProcessImageNameW")));
+    wchar_t path[MAX_PATH + 1] = {};
+    DWORD length = MAX_PATH;
+    queryImageName(process, 0, path, &length);
+    CloseHandle(process);
     return path;
 }
 
@@ -90,6 +95,8 @@ bool WaitUntilNothingRunsFrom(const std::wstring& place, unsigned timeoutMs) {
             if (process != nullptr) {
                 WaitForSingleObject(process, timeoutMs - spent);
                 CloseHandle(process);
+            } else {
+                Sleep(20);  // cannot be waited on: look again after a pause, not at once
             }
         }
     }

@@ -221,32 +221,6 @@ void SetText(HWND control, const std::wstring& text) {
     }
 }
 
-void PasteText(HWND control, const std::wstring& text) {
-    if (!OpenClipboard(nullptr)) {
-        FailDriving(L"the clipboard cannot be opened");
-    }
-    EmptyClipboard();
-    const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
-    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    if (memory != nullptr) {
-        CopyMemory(GlobalLock(memory), text.c_str(), bytes);
-        GlobalUnlock(memory);
-    }
-    // The clipboard owns the memory once it takes it.
-    const bool placed = memory != nullptr && SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
-    CloseClipboard();
-    if (!placed) {
-        GlobalFree(memory);
-        FailDriving(L"the text could not be put on the clipboard");
-    }
-    DWORD_PTR result = 0;
-    if (!SendMessageTimeoutW(control, EM_SETSEL, 0, -1, SMTO_ABORTIFHUNG, kSendTimeoutMs,
-                             &result) ||
-        !SendMessageTimeoutW(control, WM_PASTE, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &result)) {
-        FailDriving(L"the control does not answer a paste");
-    }
-}
-
 void SendDpiChange(HWND window, int dpi) {
     constexpr UINT kDpiChanged = 0x02E0;  // WM_DPICHANGED
     RECT suggested{};

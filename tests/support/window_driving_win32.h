@@ -74,8 +74,6 @@ void Click(HWND button);
 void PostCommand(HWND window, int commandId);
 // Replaces the text of an edit control.
 void SetText(HWND control, const std::wstring& text);
-// Replaces the text of an edit control by a paste of this text from the clipboard, as Ctrl+V does.
-void PasteText(HWND control, const std::wstring& text);
 
 // Tells a window that it moved to a screen of this DPI, as Windows does when the user drags it to
 // another monitor, and waits until the window has handled it.

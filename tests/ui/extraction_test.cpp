@@ -40,6 +40,8 @@ TEST_CASE("Process checks the tool, the archive and the folder in order, reading
         {"both boxes empty", kTool, L"", L"", kNoArchive, toolAndArchive},
         {"archive empty, folder set", kTool, L"", kFolder, kNoArchive, toolAndArchive},
         {"folder empty", kTool, kArchive, L"", kNoFolder, all},
+        {"empty quotes in SGA In", kTool, L" \"\" ", LR"(C:\a"b)", kNoArchive, toolAndArchive},
+        {"empty quotes in SGB Out", kTool, LR"("C:\a.sga")", L"\"\"", kNoFolder, all},
     };
     for (const Case& c : cases) {
         CAPTURE(c.name);
@@ -193,54 +195,6 @@ TEST_CASE("Short forms too long for one command line give way to the paths as ty
     REQUIRE(window.launcher.started.size() == 1);
     CHECK(ParseWindowsCommandLine(window.launcher.started[0].commandLine) ==
           Args{kTool, L"-a", archive, L"-e", kFolder});
-}
-
-TEST_CASE("A path pasted in one pair of quotes reaches the tool as the path inside them") {
-    struct Case {
-        std::wstring archive;
-        std::wstring folder;
-        std::wstring sentArchive;
-        std::wstring sentFolder;
-    };
-    const Case cases[] = {
-        {L"\"" + kArchive + L"\"", L" \t\"" + kFolder + L"\"\t ", kArchive, kFolder},
-        {L"\" C:\\a b.sga \"", L"\"D:\\\"", L" C:\\a b.sga ", L"D:\\"},
-        {L"\" \"", kFolder, L" ", kFolder},
-    };
-    for (const Case& c : cases) {
-        CAPTURE(Printable(c.archive), Printable(c.folder));
-        FakeWindow window;
-        window.settings.StoreArchiveTool(kTool);
-        window.view.Type(c.archive, c.folder);
-
-        OnProcess(window.context);
-
-        CHECK(window.boxes.shown.empty());
-        REQUIRE(window.launcher.started.size() == 1);
-        CHECK(ParseWindowsCommandLine(window.launcher.started[0].commandLine) ==
-              Args{kTool, L"-a", c.sentArchive, L"-e", c.sentFolder});
-        CHECK(window.view.archive == c.archive);
-        CHECK(window.view.output == c.folder);
-    }
-}
-
-TEST_CASE("Empty quotes are an empty box, checked in Process's order") {
-    const std::wstring emptyQuotes = L" \"\" ";
-    for (const auto& [archive, folder, message] :
-         {std::tuple{emptyQuotes, kFolder, kNoArchive},
-          std::tuple{kArchive, emptyQuotes, kNoFolder},
-          std::tuple{emptyQuotes, std::wstring(L"C:\\a\"b"), kNoArchive}}) {
-        CAPTURE(Printable(archive), Printable(folder));
-        FakeWindow window;
-        window.settings.StoreArchiveTool(kTool);
-        window.view.Type(archive, folder);
-
-        OnProcess(window.context);
-
-        CHECK(window.launcher.started.empty());
-        REQUIRE(window.boxes.shown.size() == 1);
-        CHECK(window.boxes.shown[0].text == message);
-    }
 }
 
 TEST_CASE("A double quote in a box is refused in an error box that names the box") {

@@ -106,23 +106,20 @@ TEST_CASE("A whole extraction starts the archive tool once a press with exactly 
     }
 }
 
-TEST_CASE("Paths pasted from Explorer's Copy as path reach the archive tool without their quotes",
+TEST_CASE("Paths pasted from Explorer's Copy as path reach the archive tool without the quotes",
           "[ui][extraction]") {
     const ScratchFolder scratch(L"ui copy as path");
-    const std::wstring tool = scratch.Path() + L"Archive.exe";
     InstallFakeTool(scratch.Path(), L"Archive.exe");
-    const StartedProgram started(tool);
-    const std::wstring archive = L"C:\\My Mods\\Ww2Data.sga";
-    const std::wstring folder = L"D:\\Unpacked SGB\\";
-
-    PasteText(started.Control(kTxtSGAPath), L"\"" + archive + L"\"");
-    PasteText(started.Control(kTxtSGBOut), L" \"" + folder + L"\" ");
+    const StartedProgram started(scratch.Path() + L"Archive.exe");
+    const std::wstring archive = LR"(C:\My Mods\Ww2Data.sga)", folder = LR"(D:\Unpacked SGB\)";
+    started.FillBoxes(L"\"" + archive + L"\"", L" \"" + folder + L"\"\t");
     Click(started.Control(kCmdGo));
 
     const std::vector<ToolCall> calls = WaitForToolCalls(scratch.Path(), 1);
     REQUIRE(calls.size() == 1);
-    CHECK(calls[0].argv == std::vector<std::wstring>{tool, L"-a", archive, L"-e", folder});
-    CHECK(started.BoxesHold(L"\"" + archive + L"\"", L" \"" + folder + L"\" "));
+    CHECK(calls[0].argv == std::vector<std::wstring>{scratch.Path() + L"Archive.exe", L"-a",
+                                                     archive, L"-e", folder});
+    CHECK(started.BoxesHold(L"\"" + archive + L"\"", L" \"" + folder + L"\"\t"));
 }
 
 TEST_CASE("A whole extraction done with the pickers alone reaches the archive tool",
