@@ -33,7 +33,7 @@ class FolderSuggestions final : public IEnumString, public IACList {
     FolderSuggestions(const FolderSuggestions&) = delete;
     FolderSuggestions& operator=(const FolderSuggestions&) = delete;
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) noexcept override {
         if (object == nullptr) {
             return E_POINTER;
         }
@@ -48,8 +48,8 @@ class FolderSuggestions final : public IEnumString, public IACList {
         AddRef();
         return S_OK;
     }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-    ULONG STDMETHODCALLTYPE Release() override {
+    ULONG STDMETHODCALLTYPE AddRef() noexcept override { return ++references_; }
+    ULONG STDMETHODCALLTYPE Release() noexcept override {
         const ULONG left = --references_;
         if (left == 0) {
             delete this;
@@ -57,7 +57,7 @@ class FolderSuggestions final : public IEnumString, public IACList {
         return left;
     }
 
-    HRESULT STDMETHODCALLTYPE Expand(PCWSTR typed) override {
+    HRESULT STDMETHODCALLTYPE Expand(PCWSTR typed) noexcept override {
         // Listed before the lock is taken: a reader waits for the swap only.
         std::vector<std::wstring> items = typed != nullptr ? Listing(typed) : Items{};
         const Guard guard(lock_);
@@ -66,7 +66,8 @@ class FolderSuggestions final : public IEnumString, public IACList {
         return S_OK;
     }
 
-    HRESULT STDMETHODCALLTYPE Next(ULONG wanted, LPOLESTR* strings, ULONG* fetched) override {
+    HRESULT STDMETHODCALLTYPE Next(ULONG wanted, LPOLESTR* strings,
+                                   ULONG* fetched) noexcept override {
         if (strings == nullptr || (fetched == nullptr && wanted != 1)) {
             return E_POINTER;
         }
@@ -90,18 +91,18 @@ class FolderSuggestions final : public IEnumString, public IACList {
         }
         return FAILED(result) ? result : given == wanted ? S_OK : S_FALSE;
     }
-    HRESULT STDMETHODCALLTYPE Skip(ULONG count) override {
+    HRESULT STDMETHODCALLTYPE Skip(ULONG count) noexcept override {
         const Guard guard(lock_);
         const std::size_t left = items_.size() - next_;
         next_ += count < left ? count : left;
         return count <= left ? S_OK : S_FALSE;
     }
-    HRESULT STDMETHODCALLTYPE Reset() override {
+    HRESULT STDMETHODCALLTYPE Reset() noexcept override {
         const Guard guard(lock_);
         next_ = 0;
         return S_OK;
     }
-    HRESULT STDMETHODCALLTYPE Clone(IEnumString** copy) override {
+    HRESULT STDMETHODCALLTYPE Clone(IEnumString** copy) noexcept override {
         if (copy != nullptr) {
             *copy = nullptr;
         }

@@ -12,23 +12,13 @@ TEST_CASE("Only a folder typed as a full path on a local drive letter is listed"
         const wchar_t* typed;
         const wchar_t* listed;  // "" for none
     };
+    // The drive-letter rule itself is tested at its home; these are completion's own cases.
     const Row rows[] = {
-        {LR"(C:\)", LR"(C:\)"},
-        {LR"(C:\Games\co)", LR"(C:\Games\)"},
-        {LR"(d:\a b\)", LR"(d:\a b\)"},
-        {LR"(C:)", L""},
-        {LR"(C:x\y)", L""},
-        {LR"(Games\co)", L""},
-        {LR"(\Games\co)", L""},
-        {LR"( C:\Games\co)", L""},
-        {LR"(1:\co)", L""},
-        {LR"(\\server\share\co)", L""},
-        {LR"(\\?\C:\co)", L""},
-        {LR"(N:\Games\co)", L""},  // a network drive
-        {LR"(C:/Games/co)", L""},
+        {LR"(C:\)", LR"(C:\)"},         {LR"(C:\Games\co)", LR"(C:\Games\)"},
+        {LR"(d:\a b\)", LR"(d:\a b\)"}, {LR"(C:)", L""},
+        {LR"( C:\Games\co)", L""},      {LR"("C:\Games\co)", L""},
+        {LR"(\\server\share\co)", L""}, {LR"(N:\Games\co)", L""},  // a network drive
         {LR"(C:\Games/Data\co)", L""},
-        {LR"("C:\Games\co)", L""},
-        {LR"(C:\Gam*\co)", L""},
     };
     for (const Row& row : rows) {
         CAPTURE(Printable(row.typed));
@@ -63,10 +53,8 @@ TEST_CASE(
     }
 
     CompletionList large(CompletionKind::FoldersOnly, folder);
-    std::size_t taken = 0;
-    bool more = true;
-    while (more && taken <= kMostEntriesListed) {
-        more = large.Take(L"Data", true, false);
+    std::size_t taken = 1;
+    while (taken <= kMostEntriesListed && large.Take(L"Data", true, false)) {
         ++taken;
     }
     CHECK(taken == kMostEntriesListed);
