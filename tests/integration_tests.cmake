@@ -5,7 +5,7 @@ function(tarvane_add_integration_test target)
     add_executable(${target} ${ARGN})
     target_link_libraries(${target} PRIVATE tarvane_win32 test_support test_support_win32)
     tarvane_compile_options(${target})
-    add_test(NAME ${target} COMMAND ${target})
+    tarvane_add_program_test(${target})
 endfunction()
 
 # Only the 32-bit build carries the common-dialog component, so only its tests install one.
