@@ -12,4 +12,8 @@ folder=$(realpath -m "$2")
 if [ ! -f "$folder/CMakeCache.txt" ]; then
     (cd "$root" && cmake --preset "$preset" -B "$folder" -DBUILD_TESTING=OFF >/dev/null)
 fi
-cmake --build "$folder" --target Tarvane -j 2 >/dev/null
+# Quiet when it builds; the compiler's own messages when it does not.
+if ! output=$(cmake --build "$folder" --target Tarvane -j 2 2>&1); then
+    echo "$output" >&2
+    exit 1
+fi

@@ -5,7 +5,7 @@ function(tarvane_add_integration_test target)
     add_executable(${target} ${ARGN})
     target_link_libraries(${target} PRIVATE tarvane_win32 test_support test_support_win32)
     tarvane_compile_options(${target})
-    add_test(NAME ${target} COMMAND ${target})
+    tarvane_add_program_test(${target})
 endfunction()
 
 # Only the 32-bit build carries the common-dialog component, so only its tests install one.
@@ -66,5 +66,6 @@ tarvane_add_integration_test(integration_window
 add_executable(integration_network_drive ui/game_folder_win32_test.cpp)
 target_link_libraries(integration_network_drive PRIVATE tarvane_win32 test_support)
 tarvane_compile_options(integration_network_drive)
-add_test(NAME integration_network_drive COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/support/with_wine_network_drive.sh $<TARGET_FILE:integration_network_drive>)
+tarvane_add_program_test(integration_network_drive
+    sh ${CMAKE_CURRENT_SOURCE_DIR}/support/with_wine_network_drive.sh)
 set_tests_properties(integration_network_drive PROPERTIES RUN_SERIAL ON)

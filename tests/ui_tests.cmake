@@ -33,5 +33,5 @@ add_executable(bare_name_loader tools/bare_name_loader.cpp)
 tarvane_compile_options(bare_name_loader)
 # The driver starts these from the build folder, and loads drop_poster.dll from there.
 add_dependencies(ui_tests Tarvane fake_archive_tool drop_poster planted_dll bare_name_loader)
-add_test(NAME ui_tests COMMAND ui_tests)
+tarvane_add_program_test(ui_tests)
 set_tests_properties(ui_tests PROPERTIES TIMEOUT 600 RUN_SERIAL ON)

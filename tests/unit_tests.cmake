@@ -26,4 +26,4 @@ add_executable(unit_tests
 target_link_libraries(unit_tests PRIVATE test_support)
 tarvane_compile_options(unit_tests)
 # Natively, and in each Windows build under Wine (the cross-compiling emulator).
-add_test(NAME unit_tests COMMAND unit_tests)
+tarvane_add_program_test(unit_tests)
