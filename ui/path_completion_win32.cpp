@@ -73,13 +73,12 @@ class FolderSuggestions final : public IEnumString, public IACList {
         }
         const Guard guard(lock_);
         ULONG given = 0;
-        HRESULT result = S_OK;
+        // Out of memory, the caller gets fewer items than it asked for, as at the end.
         while (given < wanted && next_ < items_.size()) {
             const std::wstring& item = items_[next_];
             const std::size_t bytes = (item.size() + 1) * sizeof(wchar_t);
             auto* copy = static_cast<LPOLESTR>(CoTaskMemAlloc(bytes));
             if (copy == nullptr) {
-                result = E_OUTOFMEMORY;
                 break;
             }
             std::memcpy(copy, item.c_str(), bytes);
@@ -89,7 +88,7 @@ class FolderSuggestions final : public IEnumString, public IACList {
         if (fetched != nullptr) {
             *fetched = given;
         }
-        return FAILED(result) ? result : given == wanted ? S_OK : S_FALSE;
+        return given == wanted ? S_OK : S_FALSE;
     }
     HRESULT STDMETHODCALLTYPE Skip(ULONG count) noexcept override {
         const Guard guard(lock_);
@@ -172,7 +171,8 @@ bool PathCompletion::TakeKey(MSG& message) {
         return false;
     }
     DWORD status = 0;
-    ScopedTaskMemory<LPWSTR> highlighted;  // not needed, but not every system takes null for it
+    // The highlighted text is not used; the documentation does not say that null may stand for it.
+    ScopedTaskMemory<LPWSTR> highlighted;
     if (FAILED(dropDown_.get()->GetDropDownStatus(&status, highlighted.receive())) ||
         (status & ACDD_VISIBLE) == 0) {
         return false;
