@@ -107,6 +107,12 @@ struct TaskMemoryTraits : NoneIsNull<Pointer> {
     static void Close(Pointer memory) { CoTaskMemFree(memory); }
 };
 
+// A COM interface pointer holding one reference.
+template <typename Interface>
+struct ComTraits : NoneIsNull<Interface*> {
+    static void Close(Interface* object) { object->Release(); }
+};
+
 using ScopedFile = Scoped<FileTraits>;
 using ScopedKernelObject = Scoped<KernelObjectTraits>;
 using ScopedFind = Scoped<FindTraits>;
@@ -118,6 +124,8 @@ template <typename Pointer>
 using ScopedLocalMemory = Scoped<LocalMemoryTraits<Pointer>>;
 template <typename Pointer>
 using ScopedTaskMemory = Scoped<TaskMemoryTraits<Pointer>>;
+template <typename Interface>
+using ScopedCom = Scoped<ComTraits<Interface>>;
 
 // A window's device context, given back to the window (a null one is refused harmlessly).
 class ScopedWindowDC {

@@ -36,14 +36,18 @@ endfunction()
 # built without it; on i686 also without unwind tables, which only exceptions would use there
 # (x86_64 Windows requires them of every function that calls another). Together these keep
 # about 10 KiB of landing pads and tables out of the i686 exe. An exception that reaches code
-# built this way ends the program, as an uncaught one always did.
+# built this way ends the program, as an uncaught one always did. Nor does the product ask a type
+# for its name or cast down through a virtual base (no typeid, no dynamic_cast), so it is built
+# without run-time type information: the type records of every interface class, and the C++
+# library's code behind those of classes with more than one base (a COM object), stay out of the
+# exe (about 5.5 KiB of the i686 exe).
 set(TARVANE_CATCHING_SOURCES ${PROJECT_SOURCE_DIR}/startup/special_folder.cpp)
 
 function(tarvane_product_options target)
     if(MSVC)
         return()
     endif()
-    target_compile_options(${target} PRIVATE -fno-exceptions)
+    target_compile_options(${target} PRIVATE -fno-exceptions -fno-rtti)
     set(catchingOptions -fexceptions)
     if(MINGW AND CMAKE_SIZEOF_VOID_P EQUAL 4)
         target_compile_options(${target} PRIVATE -fno-asynchronous-unwind-tables)

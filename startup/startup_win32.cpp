@@ -16,12 +16,14 @@
 namespace tarvane {
 namespace {
 
-int RunMessageLoop(const MainWindow& window) {
+int RunMessageLoop(MainWindow& window) {
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        // F1 works from anywhere in the window; Tab, Shift+Tab and Alt keys move between controls.
+        // An open suggestion list takes Esc and Enter first. F1 works from anywhere in the window;
+        // Tab, Shift+Tab and Alt keys move between controls.
         if (window.Handle() != nullptr &&
-            (TranslateAcceleratorW(window.Handle(), window.Accelerators(), &message) ||
+            (window.TakenByCompletion(message) ||
+             TranslateAcceleratorW(window.Handle(), window.Accelerators(), &message) ||
              IsDialogMessageW(window.Handle(), &message))) {
             continue;
         }

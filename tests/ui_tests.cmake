@@ -9,6 +9,7 @@ add_executable(ui_tests
     ui/extraction_win32_test.cpp
     ui/tool_location_win32_test.cpp
     ui/pickers_win32_test.cpp
+    ui/path_completion_win32_test.cpp
     ui/drop_win32_test.cpp
     startup/dll_search_win32_test.cpp
 )

@@ -17,6 +17,7 @@ add_executable(unit_tests
     ui/game_folder_test.cpp
     ui/help_test.cpp
     ui/layout_test.cpp
+    ui/path_completion_test.cpp
     ui/pickers_test.cpp
     ui/tool_approval_test.cpp
     ui/tool_location_test.cpp

@@ -15,13 +15,13 @@ constexpr DWORD kLongestValueChars = 1024;
 // Steam's library list is a few hundred bytes for each library.
 constexpr DWORD kLargestTextFileBytes = 256 * 1024;
 
+}  // namespace
+
 // Kept for the rest of the run: the file dialog that opens next gains from it too.
 void KeepDriveErrorsQuiet() {
     const UINT previous = SetErrorMode(SEM_FAILCRITICALERRORS);
     SetErrorMode(previous | SEM_FAILCRITICALERRORS);
 }
-
-}  // namespace
 
 std::optional<std::wstring> Win32InstallRecords::RegistryText(RegistryRoot root, const wchar_t* key,
                                                               const wchar_t* name) {

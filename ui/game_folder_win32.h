@@ -3,6 +3,9 @@
 
 namespace tarvane {
 
+// A drive without a disk answers "not there" from now on, instead of raising the system's box.
+void KeepDriveErrorsQuiet();
+
 // The registry and the file system. A probe of a drive without a disk (an empty card reader
 // holding a Steam library, say) answers "not there" instead of raising the system's box.
 class Win32InstallRecords final : public InstallRecords {

@@ -107,6 +107,19 @@ void MainWindow::Show(int showCommand) {
     SetFocus(Control(kTxtSGAPath));
 }
 
+bool MainWindow::TakenByCompletion(MSG& message) {
+    if (message.message != WM_KEYDOWN || message.hwnd == nullptr || window_ == nullptr) {
+        return false;
+    }
+    if (message.hwnd == Control(kTxtSGAPath)) {
+        return archiveCompletion_.TakeKey(message);
+    }
+    if (message.hwnd == Control(kTxtSGBOut)) {
+        return outputCompletion_.TakeKey(message);
+    }
+    return false;
+}
+
 LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* self =

@@ -10,6 +10,7 @@
 #include "launch/launcher_win32.h"
 #include "ui/main_context.h"
 #include "launch/path_forms_win32.h"
+#include "ui/path_completion_win32.h"
 #include "ui/window_parts_win32.h"
 
 namespace tarvane {
@@ -37,6 +38,9 @@ class MainWindow final : public MainView {
 
     HWND Handle() const { return window_; }
     HACCEL Accelerators() const { return accelerators_.get(); }
+    // A message on its way to the window, before its keyboard handling: true when the text
+    // boxes' completion took it and it needs nothing more.
+    bool TakenByCompletion(MSG& message);
 
     std::wstring ArchiveText() const override;
     void SetArchiveText(const std::wstring& text) override;
@@ -77,6 +81,10 @@ class MainWindow final : public MainView {
     Win32PathForms pathForms_;
     Win32FileOwners owners_;
     ToolApprovals approvals_{owners_};
+    // COM outlives both completions.
+    ComFromFirstUse com_;
+    PathCompletion archiveCompletion_{CompletionKind::FoldersAndArchives, com_};
+    PathCompletion outputCompletion_{CompletionKind::FoldersOnly, com_};
 };
 
 }  // namespace tarvane

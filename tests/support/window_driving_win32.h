@@ -81,6 +81,8 @@ void SendDpiChange(HWND window, int dpi);
 
 // Keyboard input to the foreground window: the modifiers are held while key is pressed.
 void PressKey(WORD key, std::initializer_list<WORD> modifiers = {});
+// Types text into the foreground window as characters, one key press each.
+void TypeText(const std::wstring& text);
 
 // Makes this thread see other programs' windows in their real pixels, whatever DPI they run at:
 // Windows 10 scales their coordinates down to 96 DPI for a program that is not DPI-aware (Wine
