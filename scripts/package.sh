@@ -24,8 +24,9 @@ while [ $# -gt 0 ]; do
     esac
 done
 
-# The i686 exe is the one most users take; it must stay small enough to pass around easily.
-readonly win32_size_budget=$((200 * 1024))
+# The i686 exe is the one most users take; it must stay small enough to pass around easily. The
+# budget sits a little above what the program measures, so that growth nobody meant fails here.
+readonly win32_size_budget=$((208 * 1024))
 
 check_size_budget() {
     local size
